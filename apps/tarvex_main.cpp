@@ -1,0 +1,3 @@
+#include "host.h"
+
+int main(int argc, char** argv) { return Host_Main(argc, argv); }

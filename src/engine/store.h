@@ -1,0 +1,25 @@
+// Program-wide store: one record per group of data, all of fixed capacity.
+//
+// Every call of TGO resets the whole store in place to the values its records
+// give by default (the reset state); nothing of one call survives into the next.
+#pragma once
+
+#include "engine/errors.h"
+#include "engine/run_control.h"
+#include "engine/unit_labels.h"
+#include "input/problem_data.h"
+
+namespace tarvex {
+
+struct Store {
+    RunControl run;    // run files and format tag
+    ErrorRecord err;   // error state and warning tallies
+    UnitLabels units;  // unit texts of report lines
+    ProblemData pd;    // everything the problem input file defines
+};
+
+extern Store& g;
+
+void Reset_Store();  // the reset state of the entry point, in place
+
+}  // namespace tarvex

@@ -1,0 +1,78 @@
+// Line-building operations of the output report.
+#include "output/report_lines.h"
+
+#include <cmath>
+
+#include "output/fortran_edit.h"
+
+namespace tarvex {
+
+OutputFiles g_Out;
+
+std::string Real_Field(double x, int w) {
+    double a = std::fabs(x);
+    if (a < 1.0E-12) {
+        x = 0.0;
+        a = 0.0;
+    }
+    // Band limits are single-precision values compared in double precision.
+    const double l_big = double(std::pow(10.0f, float(w - 3)) - 1.0f);
+    const double l_mid = double(std::pow(10.0f, float(9 - w)));
+    const double l_small = double(std::pow(10.0f, float(7 - w)));
+    const int wf = w - 1;
+    std::string body;
+    if (x == 0.0 || a < 1.0E-25)
+        body = Edit_F(0.0, wf, w - 8);
+    else if (a > l_big)
+        body = Edit_E(x, wf, w - 8);
+    else if (a > 10000.0)
+        body = Edit_F(x, wf, 0);
+    else if (a > l_mid)
+        body = Edit_F(x, wf, w - 7);
+    else if (a >= l_small)
+        body = Edit_F(x, wf, w - 5);
+    else if (a < l_small)
+        body = Edit_E(x, wf, w - 8);
+    else
+        return "  Not-a-Number";
+    return " " + body;
+}
+
+std::string Int_Field(int n, int w) {
+    if (w < 1 || w > 16) w = 10;
+    return Edit_I(n, w);
+}
+
+void Write_Real_Field(double x, int w) { Put(g_Out.report, Real_Field(x, w)); }
+void Write_Int_Field(int n, int w) { Put(g_Out.report, Int_Field(n, w)); }
+void Write_Blanks(int n) {
+    if (n > 0) Put(g_Out.report, std::string(size_t(n), ' '));
+}
+void End_Line() { End(g_Out.report); }
+void Write_Text8_Line(std::string_view text8) {
+    Put(g_Out.report, Fixed(text8, 8));
+    End(g_Out.report);
+}
+void Write_Text10(std::string_view text10) { Put(g_Out.report, Fixed(text10, 10)); }
+
+void Report_Text(std::string_view text) { Put(g_Out.report, text); }
+void Report_Line(std::string_view text) { Put_Line(g_Out.report, text); }
+void Report_Blank_Lines(int n) { Blank_Lines(g_Out.report, n); }
+
+std::string Rule(char c) { return std::string(80, c); }
+
+void Write_Block_Heading(int indent, std::string_view title) {
+    Report_Line(Rule('-'));
+    Report_Line(std::string(size_t(indent > 0 ? indent : 0), ' ') + std::string(title));
+    Report_Line(Rule('-'));
+}
+
+std::string Fixed(std::string_view s, int n) {
+    std::string r(s.substr(0, size_t(n)));
+    r.resize(size_t(n), ' ');
+    return r;
+}
+
+std::string Int_Text(long long n) { return std::to_string(n); }
+
+}  // namespace tarvex
