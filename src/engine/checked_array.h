@@ -38,6 +38,22 @@ struct Arr {
     }
 };
 
+// Array indexed from Lo to Hi, for the phantom nodes beyond the pile ends: y(-1), y(0), y(n + 1).
+template <class T, int Lo, int Hi>
+struct ArrFrom {
+    static_assert(Hi >= Lo);
+    T v[Hi - Lo + 1]{};
+
+    T& operator()(int i) {
+        if (i < Lo || i > Hi) Raise_Capacity_Fault(i, Hi);
+        return v[i - Lo];
+    }
+    const T& operator()(int i) const {
+        if (i < Lo || i > Hi) Raise_Capacity_Fault(i, Hi);
+        return v[i - Lo];
+    }
+};
+
 // Two-dimensional array, both indices 1-based: a(i, j), i = 1..N1, j = 1..N2.
 template <class T, int N1, int N2>
 struct Arr2 {

@@ -8,6 +8,10 @@
 #include "engine/run_control.h"
 #include "engine/unit_labels.h"
 #include "input/problem_data.h"
+#include "section/moment_curvature_table.h"
+#include "soil/soil_state.h"
+#include "solver/pile_node.h"
+#include "solver/solution_state.h"
 
 namespace tarvex {
 
@@ -16,6 +20,10 @@ struct Store {
     ErrorRecord err;   // error state and warning tallies
     UnitLabels units;  // unit texts of report lines
     ProblemData pd;    // everything the problem input file defines
+    PileNode nodes;    // nodal model of the discretised pile
+    SoilState soil;    // working values of the p-y models
+    SolutionState sol; // finite-difference solution and iteration of the load case
+    MomentCurvatureTable mct;  // bending stiffness tables of the sections
 };
 
 extern Store& g;
