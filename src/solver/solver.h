@@ -1,0 +1,44 @@
+// Finite-difference solution of the beam-column on soil springs and the
+// nonlinear iteration of one load case.
+#pragma once
+
+namespace tarvex {
+
+// One linear solution with the current EI, Es and q: new y(-1 .. n+1), Vt,
+// rd_dYmax and rd_DeltaDYmax. Raises runtime error 11 (small head pivot) or 44
+// (the pile buckles under its axial load); the nodal deflections are then unchanged.
+void Solve_FD_System(int iteration);
+
+// Solves the first m rows and columns of F X = G in place (m = 5, or 4 for head
+// type 4) by elimination without row exchanges; raises runtime error 11 on a
+// pivot below 1.0E-20 in magnitude, the last one included.
+void Solve_Head_System(int m);
+
+// Moment, shear, slope, soil reaction and stress at node i from the current
+// deflections into rd_Moment .. rd_Stress; updates the running maxima, the
+// per-section maxima of i_LoadCase and rd_NodeMoment (i).
+void Nodal_Response(int i);
+
+// Iterates load case j to convergence: on return y, EI and Es of the last
+// solution are in the nodal model and i_Iteration holds the iteration count.
+// Raises runtime errors 9, 10 and 28 and those of the p-y models; under head
+// type 4, runtime error 10 is deferred (see Raise_Deferred_Error).
+void Solve_Load_Case(int j);
+
+// Raises the runtime error that Solve_Load_Case deferred until the case was reported.
+void Raise_Deferred_Error();
+
+// Calls the p-y model of every layer that holds nodes and applies the rock-counter rules.
+void Dispatch_PY_Layers();
+
+// Recomputes EI of the nodes whose section has a moment-curvature table, at
+// thrust index t and axial thrust P (kips or kN).
+void Update_Nodal_EI(int t, double P);
+
+// Bending stiffness of node i from the curve (s, t) at the node's curvature.
+double EI_From_Table(int i, int s, int t);
+
+// Index of the thrust-list interval that holds the axial thrust P.
+int Find_Thrust_Index(double P);
+
+}  // namespace tarvex
