@@ -68,12 +68,10 @@ struct SolutionState {
     Arr2<double, kMaxCases, kMaxSections> rd_SectionMaxShear;
     Arr2<int, kMaxCases, kMaxSections> i_SectionMaxShearNode;
 
-    // Nonlinear iteration
+    // Nonlinear iteration (the rock counter and b_BelowRock are in SoilState)
     int i_Iteration = 0;               // current iteration, from 1; the count at convergence
     Flag b_Converged = kFalse;         // the last load case met the convergence test
     int i_DeferredErrorState = 0;      // 210 when runtime error 10 under head type 4 awaits the case report
-    int i_RockLayersAbove = 0;         // rock counter of one dispatcher pass
-    Arr<Flag, kMaxLayers> b_BelowRock; // layer lies below a layer counted as rock; never cleared
     int i_ThrustIndex = 0;             // thrust-list interval holding the axial load
     double rd_ThrustLoad = 0;          // axial load in thrust-list units (kips or kN)
     Arr<Flag, kNodeCapacity> b_EndOfCurve;  // node passed the last point of its moment-curvature curve
