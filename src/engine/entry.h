@@ -13,6 +13,10 @@ constexpr const char* kFallbackMessageFile = "TARVEX-RUNTIME.MSG";
 void Read_Run_File_Names();  // NAMES.DAT: runtime errors 2 to 6 and 17
 void Open_Run_Files();       // the four files of the run; runtime errors 7 and 8
 void Dispatch_Input_Reader();// format tag, reader; input error 25
+// The reader a problem input file goes to: the first seven characters of the
+// first token of its first line (a token ends at a blank or a comma), exactly.
+enum class InputFormat { Keyword, Previous, Untagged };
+InputFormat Format_Of_First_Line(std::string_view first_line);
 void End_Of_Run();           // final status lines, files closed
 int Return_Value();          // the value TGO returns
 

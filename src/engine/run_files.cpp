@@ -111,18 +111,24 @@ void Dispatch_Input_Reader() {
     }
     std::string_view first;
     Next_Line(g_Input, first);
+    switch (Format_Of_First_Line(first)) {
+        case InputFormat::Keyword: Read_Keyword_Input_File(); break;
+        case InputFormat::Previous: Read_Previous_Format_File(); break;
+        case InputFormat::Untagged:
+            Rewind_Input(g_Input);
+            Read_Untagged_Input_File();
+            break;
+    }
+}
+
+InputFormat Format_Of_First_Line(std::string_view first) {
     size_t b = first.find_first_not_of(' ');
     std::string_view token = (b == std::string_view::npos) ? std::string_view() : first.substr(b);
     token = token.substr(0, token.find_first_of(" ,"));
     g.run.FormatTag.set(token.substr(0, 7));
-    if (g.run.FormatTag == "TARVEX6") {
-        Read_Keyword_Input_File();
-    } else if (g.run.FormatTag == "TARVEX5") {
-        Read_Previous_Format_File();
-    } else {
-        Rewind_Input(g_Input);
-        Read_Untagged_Input_File();
-    }
+    if (g.run.FormatTag == "TARVEX6") return InputFormat::Keyword;
+    if (g.run.FormatTag == "TARVEX5") return InputFormat::Previous;
+    return InputFormat::Untagged;
 }
 
 void End_Of_Run() {
