@@ -4,6 +4,7 @@
 
 #include "engine/checked_array.h"
 #include "input/limits.h"
+#include "solver/pile_node.h"
 
 namespace tarvex {
 
@@ -18,6 +19,7 @@ struct MomentCurvatureTable {
     Arr3<double, kMaxSections, kMaxThrusts, kMaxMCPoints> Curv;        // curvature
     Arr2<double, kMaxSections, kMaxThrusts> NominalMoment;             // nominal moment capacity
     Arr<Flag, kMaxSections> b_HasTable;                                 // the section has curves
+    Arr<double, kNodeCapacity> rd_NodeMp;  // type 12: plastic moment capacity of node i (lb-in or kN-m)
 };
 
 }  // namespace tarvex
