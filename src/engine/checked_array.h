@@ -99,7 +99,7 @@ struct Text {
     Text(std::string_view s) { set(s); }  // NOLINT: texts read like literals
     void set(std::string_view s) {
         std::memset(c, ' ', N);
-        std::memcpy(c, s.data(), s.size() < size_t(N) ? s.size() : size_t(N));
+        if (!s.empty()) std::memcpy(c, s.data(), s.size() < size_t(N) ? s.size() : size_t(N));
     }
     static constexpr int length() { return N; }
     std::string_view view() const { return {c, size_t(N)}; }   // all N characters
