@@ -12,5 +12,14 @@ namespace tarvex {
 
 void PY_SoftClay(int k);  // Matlock (1970) soft clay, J = 0.5
 void PY_SoftClyJ(int k);  // soft clay with a user-defined J
+void PY_StfClyBW(int k);  // Reese et al. (1975) stiff clay with free water
+void PY_StfClyAW(int k);  // Welch and Reese (1972) stiff clay without free water
+void PY_StfClyAK(int k);  // stiff clay without free water with an initial modulus k
+void PY_Sand(int k);      // Reese, Cox and Koop (1974) sand
+void PY_APISand(int k);   // API RP 2A sand
+void PY_Piedmont(int k);  // Piedmont residual soil from field-test moduli
+void PY_KSLoess(int k);   // loess from the cone tip resistance
+void PY_ElastSG(int k);   // elastic subgrade, a straight line
+void PY_UserPY(int k);    // user-input curves at the layer top and bottom
 
 }  // namespace tarvex
