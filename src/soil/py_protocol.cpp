@@ -13,6 +13,7 @@ namespace tarvex {
 
 namespace {
 
+constexpr double kPi = 3.141592653589793;
 constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kZeroAngle = 1.0E-20;          // slope or deflection taken as zero
 constexpr double kLayerAboveHead = -1.0E-8;     // layer bottom above the pile head
@@ -59,6 +60,20 @@ double Sloping_Ground_Factor(double y, double beta, double half_sqrt2) {
     const double a = std::fabs(beta);
     if ((y > 0.0) == (beta > 0.0)) return 1.0 / (1.0 + std::tan(a));
     return std::cos(a) * half_sqrt2 / std::cos(a + kQuarterPi);
+}
+
+void Check_Clay_Slope() {
+    constexpr int kSteepSlopeError = 86;
+    const double beta = g.pd.rd_EffSlopeAngle;
+    if (std::fabs(beta) < kQuarterPi) return;
+    Write_Error_Block(Input_Error_Heading(kSteepSlopeError),
+                      {"Problem:  The effective slope of the ground surface (ground slope minus pile batter) is " +
+                           Edit_F(beta * 180 / kPi, 10, 3) + " degrees.",
+                       "The p-y criteria for clay can only be used for effective slopes flatter than 45 degrees.", "",
+                       "Solution:  Reduce the ground slope angle or the pile batter angle so that the ",
+                       "effective slope is less than 45 degrees.", ""},
+                      true, 0);
+    Stop_With_Error(Error_Code(100 + kSteepSlopeError), 100 + kSteepSlopeError);
 }
 
 double PY_Relative_Deflection(int i, double ym) { return std::fabs(g.nodes.y(i) - g.nodes.ys(i)) / ym; }

@@ -31,6 +31,9 @@ double PY_Equivalent_Depth(int k, int i, double xp, double xg);
 // 1 / (1 + tan|beta|) for the same sign, cos|beta| half_sqrt2 / cos(|beta| + pi/4)
 // for opposite signs, 1 when either is zero (|v| <= 1e-20).
 double Sloping_Ground_Factor(double y, double beta, double half_sqrt2 = kHalfSqrt2Single);
+// The clay criteria divide by cos(|beta| + pi/4) on sloping ground: an effective
+// slope of 45 degrees or more stops the run with input error 86.
+void Check_Clay_Slope();
 // Deflection of node i relative to the soil, divided by the y-multiplier: |y - ys| / ym.
 double PY_Relative_Deflection(int i, double ym);
 // Keeps the secant modulus of node i; with soil movement points, q(i) = ys(i) Es(i) + W(i).
