@@ -1,0 +1,50 @@
+#include "input/keyword_reading.h"
+
+#include <cstdio>
+
+#include "engine/store.h"
+#include "input/input_file.h"
+#include "input/readers.h"
+#include "support/captured.h"
+#include "support/run_dir.h"
+
+namespace tarvex_test {
+using namespace tarvex;
+
+ReadResult Read_Keyword_Text(std::string_view text) {
+    Reset_Store();
+    g_Input = InputFile{};
+    g_Input.text = std::string(text);
+    std::string_view tag;
+    Next_Line(g_Input, tag);
+    ReadResult r{};
+    {
+        Captured report(g_Out.report), msg(g_Out.msg);
+        try {
+            Read_Keyword_Input_File();
+        } catch (const EngineStop&) {
+        }
+        r.report = report.text();
+        r.msg = msg.text();
+    }
+    r.state = g.err.i_ErrorState;
+    return r;
+}
+
+std::string Fixture(const std::string& name) {
+    return Read_File(std::string(TARVEX_SOURCE_DIR) + "/tests/input/fixtures/" + name);
+}
+
+std::string Replace(std::string text, std::string_view from, std::string_view to) {
+    size_t at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string Stop_Lines(int n) {
+    char code[16];
+    std::snprintf(code, sizeof code, "INP%05d", n);
+    return "\n\nTarvex ended prematurely due to input error number " + std::string(code) + "\n";
+}
+
+}  // namespace tarvex_test

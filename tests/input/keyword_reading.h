@@ -1,0 +1,29 @@
+// Runs the keyword reader on a text, as the entry point does after the tag
+// line, and keeps what it wrote to the report and the runtime message file.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvex_test {
+
+struct ReadResult {
+    int state;           // error state after the reading
+    std::string report;  // text written to the output report
+    std::string msg;     // text written to the runtime message file
+};
+
+// Resets the store, reads `text` (whose first line is the tag line) and leaves
+// the store as the reader filled it.
+ReadResult Read_Keyword_Text(std::string_view text);
+
+// A fixture file of tests/input/fixtures.
+std::string Fixture(const std::string& name);
+
+// `text` with the first occurrence of `from` replaced by `to`.
+std::string Replace(std::string text, std::string_view from, std::string_view to);
+
+// The report tail that the error stop adds after an input error's own block.
+std::string Stop_Lines(int n);
+
+}  // namespace tarvex_test
