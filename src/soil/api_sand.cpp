@@ -92,7 +92,7 @@ void Api_Sand_Report(int k, int i, double xp, double xg, const ApiSand& s, doubl
     PY_Report_Multipliers(pmult, ymult);
     Report_Blank_Lines(1);
     PY_Report_Depth_Note();
-    Report_Line("        y, " + Label(g.units.LengthLabel) + "             p," + fpl);
+    Report_Line("        y, " + std::string(g.units.LengthLabel.view()) + "             p," + fpl);
     Report_Line("----------------    -----------------");
     PY_Plot_Curve_Record(xp, 17, "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. ", i);
     const double kx = s.x * s.k;
