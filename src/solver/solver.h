@@ -15,8 +15,8 @@ void Solve_FD_System(int iteration);
 void Solve_Head_System(int m);
 
 // Moment, shear, slope, soil reaction and stress at node i from the current
-// deflections into rd_Moment .. rd_Stress; updates the running maxima, the
-// per-section maxima of i_LoadCase and rd_NodeMoment (i).
+// deflections into rd_Moment .. rd_Stress; updates the running maxima and the
+// per-section maxima of i_LoadCase.
 void Nodal_Response(int i);
 
 // Iterates load case j to convergence: on return y, EI and Es of the last
@@ -30,6 +30,9 @@ void Raise_Deferred_Error();
 
 // Calls the p-y model of every layer that holds nodes and applies the rock-counter rules.
 void Dispatch_PY_Layers();
+
+// Evaluates the vuggy limestone layers once per node before the first solution.
+void Vuggy_Limestone_Prepass();
 
 // Recomputes EI of the nodes whose section has a moment-curvature table, at
 // thrust index t and axial thrust P (kips or kN).

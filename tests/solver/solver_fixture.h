@@ -1,0 +1,114 @@
+// A pile set up directly in the store for the solver tests: one elastic
+// section, constant EI and soil modulus, no soil layers.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include "engine/store.h"
+#include "support/captured.h"
+
+namespace tarvex_test {
+
+struct PileSpec {
+    double length = 800.0;   // in
+    int increments = 200;
+    double EI = 1.0E10;      // lb-in^2
+    double Es = 1000.0;      // lb/in^2
+    double width = 24.0;     // in
+    double area = 450.0;     // in^2
+};
+
+// Reset store, US customary units, one elastic section, nodes placed by hand,
+// no soil layers (the soil moduli stay as set, so the problem is linear).
+inline void Set_Up_Pile(const PileSpec& p) {
+    using namespace tarvex;
+    Reset_Store();
+    Set_Unit_Labels(kUnitsUS);
+    ProblemData& pd = g.pd;
+    pd.IUNITS = kUnitsUS;
+    pd.ICOM = 3;
+    pd.i_MaxIterations = 100;
+    pd.rd_ConvergenceTol = 1.0E-5;
+    pd.rd_MaxDeflection = 100.0;
+    pd.i_NumIncrements = p.increments;
+    pd.rd_PileLength = p.length;
+    pd.i_NumSections = 1;
+    pd.Section(1).i_SectionType = kElasticPile;
+    pd.i_NumPilePoints = 2;
+    const double I = p.width * p.width * p.width * p.width / 12.0;
+    for (int j = 1; j <= 2; ++j) {
+        pd.rd_PilePointX(j) = j == 1 ? 0.0 : p.length;
+        pd.rd_PilePointDiam(j) = p.width;
+        pd.rd_PilePointI(j) = I;
+        pd.rd_PilePointE(j) = p.EI / I;
+        pd.rd_PilePointArea(j) = p.area;
+    }
+    PileNode& nd = g.nodes;
+    const int n = p.increments + 1;
+    nd.i_NumNodes = n;
+    nd.rd_IncrementLength = p.length / p.increments;
+    for (int i = 1; i <= n; ++i) {
+        nd.xa(i) = (i - 1) * nd.rd_IncrementLength;
+        nd.xv(i) = nd.xa(i);
+        nd.i_NodeSection(i) = 1;
+        nd.EI(i) = p.EI;
+        nd.Es(i) = p.Es;
+    }
+    nd.xa(n) = p.length;
+    g.sol.i_LoadCase = 1;
+}
+
+inline void Set_Head(int type, double v1, double v2, double P = 0.0) {
+    using namespace tarvex;
+    SolutionState& s = g.sol;
+    s.i_HeadConditionType = type;
+    s.rd_AxialLoad = P;
+    switch (type) {
+        case 1: s.rd_HeadShear = v1; s.rd_HeadMoment = v2; break;
+        case 2: s.rd_HeadShear = v1; s.rd_HeadSlope = v2; break;
+        case 3: s.rd_HeadShear = v1; s.rd_HeadRotStiffness = v2; break;
+        case 4: s.rd_HeadDeflection = v1; s.rd_HeadMoment = v2; break;
+        default: s.rd_HeadDeflection = v1; s.rd_HeadSlope = v2; break;
+    }
+}
+
+// Hetényi (1946), semi-infinite beam on a Winkler foundation, y = e^(-bx) (A cos bx + B sin bx),
+// with M = EI y'' and V = EI y''' at the head: head deflection A, head moment -2 B b^2 EI.
+struct BeamOnFoundation {
+    double beta, A, B, EI;
+    double head_moment() const { return -2.0 * B * beta * beta * EI; }
+    double head_shear() const { return 2.0 * beta * beta * beta * EI * (A + B); }
+    double head_slope() const { return beta * (B - A); }
+};
+
+inline BeamOnFoundation Hetenyi(int type, double v1, double v2, double EI, double Es) {
+    const double b = std::pow(Es / (4.0 * EI), 0.25);
+    const double b2E = 2.0 * b * b * EI, b3E = 2.0 * b * b * b * EI;
+    BeamOnFoundation r{b, 0, 0, EI};
+    switch (type) {
+        case 1:  // V0, M0
+            r.B = -v2 / b2E;
+            r.A = v1 / b3E - r.B;
+            break;
+        case 2:  // V0 and zero slope
+            r.A = r.B = v1 / (2.0 * b3E);
+            break;
+        case 3: {  // V0 and M = Kr S: B = Kr A / (2 b EI + Kr)
+            const double f = v2 / (2.0 * b * EI + v2);
+            r.A = v1 / (b3E * (1.0 + f));
+            r.B = f * r.A;
+            break;
+        }
+        case 4:  // Y0, M0
+            r.A = v1;
+            r.B = -v2 / b2E;
+            break;
+        default:  // Y0 and zero slope
+            r.A = r.B = v1;
+            break;
+    }
+    return r;
+}
+
+}  // namespace tarvex_test
