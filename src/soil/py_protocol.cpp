@@ -5,6 +5,7 @@
 
 #include "engine/store.h"
 #include "output/fortran_edit.h"
+#include "output/plot_file.h"
 #include "output/report_lines.h"
 #include "soil/layering.h"
 #include "solver/pile_nodes.h"
@@ -125,12 +126,12 @@ void PY_Report_Table_Row(double y, double p) {
 }
 
 void PY_Plot_Curve_Record(double depth, int points, std::string_view label, int curve) {
-    Put_Line(g_Out.plot, Edit_E(depth, 15, 7) + Edit_I(points, 5) + std::string(60, ' ') + std::string(label) +
+    Put_Line(g_Out.plot, Plot_Real(depth) + Plot_Int(points) + std::string(60, ' ') + std::string(label) +
                              Int_Text(curve));
 }
 
 void PY_Plot_Point_Record(double y, double p, int j, std::string_view model_text, int blanks) {
-    Put_Line(g_Out.plot, Edit_E(y, 15, 7) + Edit_E(p, 15, 7) + std::string(size_t(blanks), ' ') + "Line 8(" +
+    Put_Line(g_Out.plot, Plot_Real(y) + Plot_Real(p) + std::string(size_t(blanks), ' ') + "Line 8(" +
                              Int_Text(j) + "): y, p, for " + std::string(model_text));
 }
 
