@@ -155,10 +155,10 @@ double fn_c(double x) {
     const double a = c(j), b = c(j + 1);
     const int upper = Soil_Class(ktop, a);
     const int lower = Soil_Class(kbot, b);
+    if (at_tip) return a;
     // A layer that has no p-y model at all leaves nothing sound to take.
     if (!Is_Model_Code(pd.i_SoilLayer_py_Type(ktop)) || !Is_Model_Code(pd.i_SoilLayer_py_Type(kbot)))
         Stop_Strength_Class(x, upper, lower, j, at_tip);
-    if (at_tip) return a;
     return Interface_Strength(upper, lower, a, b);
 }
 
