@@ -115,6 +115,7 @@ void Assign_Layers(int n, const Depths& x, bool first_at_once) {
     nd.i_TopNodeInLayer.fill(0);
     nd.i_BottomNodeInLayer.fill(0);
     const int nl = pd.i_Number_of_Layers;
+    if (nl < 1) return;
     int k_last = nl;
     for (int k = 1; k <= nl; ++k) {
         int j = 0;
