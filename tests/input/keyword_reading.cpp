@@ -41,6 +41,24 @@ std::string Replace(std::string text, std::string_view from, std::string_view to
     return text;
 }
 
+std::string With(std::string_view section) { return With(section, Fixture("minimal.dat")); }
+
+std::string With(std::string_view section, std::string text) {
+    return Replace(std::move(text), "\nEND\n", "\n" + std::string(section) + "END\n");
+}
+
+std::string With_Sections(std::string_view records, std::string_view units) {
+    std::string text = Replace(Fixture("minimal.dat"), "Units USCS", units);
+    size_t from = text.find("SECTIONS\n") + 9, to = text.find("SOIL LAYERS\n");
+    return text.replace(from, to - from, records);
+}
+
+int Line_At(std::string_view text, size_t pos) {
+    int line = 1;
+    for (size_t i = 0; i < pos && i < text.size(); ++i) line += text[i] == '\n';
+    return line;
+}
+
 std::string Stop_Lines(int n) {
     char code[16];
     std::snprintf(code, sizeof code, "INP%05d", n);

@@ -23,6 +23,16 @@ std::string Fixture(const std::string& name);
 // `text` with the first occurrence of `from` replaced by `to`.
 std::string Replace(std::string text, std::string_view from, std::string_view to);
 
+// The minimal fixture (or `text`) with `section` inserted before its "END" line.
+std::string With(std::string_view section);
+std::string With(std::string_view section, std::string text);
+
+// The minimal fixture with its "SECTIONS" part replaced by the count and records given.
+std::string With_Sections(std::string_view records, std::string_view units = "Units USCS");
+
+// Number of the line of `text` that starts at byte `pos`.
+int Line_At(std::string_view text, size_t pos);
+
 // The report tail that the error stop adds after an input error's own block.
 std::string Stop_Lines(int n);
 

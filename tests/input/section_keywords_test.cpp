@@ -8,11 +8,6 @@
 namespace tarvex_test {
 using namespace tarvex;
 
-// The minimal fixture with `section` inserted before its "END" line.
-std::string With(std::string_view section, std::string text = Fixture("minimal.dat")) {
-    return Replace(std::move(text), "\nEND\n", "\n" + std::string(section) + "END\n");
-}
-
 std::string Unrecognized_Block(std::string_view line) {
     return "\n\n***** INPUT ERROR *****\n\nThe following line is unrecognized or is out-of-order\n\n" +
            std::string(line) + std::string(256 - line.size(), ' ') + "\n\n\n";

@@ -13,13 +13,6 @@ using namespace tarvex;
 
 constexpr double kPi = 3.141592653589793;
 
-// The minimal fixture with its "SECTIONS" part replaced by the count and records given.
-std::string With_Sections(std::string_view records, std::string_view units = "Units USCS") {
-    std::string text = Replace(Fixture("minimal.dat"), "Units USCS", units);
-    size_t from = text.find("SECTIONS\n") + 9, to = text.find("SOIL LAYERS\n");
-    return text.replace(from, to - from, records);
-}
-
 // A drilled shaft (type 1) of 36 in with the given bar lines.
 std::string Shaft(std::string_view concrete_and_bars) {
     return "1\n1\n1\n50.0\n36.0\n" + std::string(concrete_and_bars);
@@ -308,6 +301,48 @@ TEST(SectionRecords, TwentySectionsAreReadAndTwentyOneRefusedBeforeAnyIsRead) {
     EXPECT_EQ(r.state, 117);
     EXPECT_EQ(r.msg.find("Reading section properties"), std::string::npos);
     EXPECT_EQ(g.pd.i_NumSections, 0);
+}
+
+}  // namespace tarvex_test
+
+namespace tarvex_test {
+
+TEST(SectionRecords, BarStrandCurveAndUserEICountsOverTheirCapacity) {
+    const std::string arrangement = std::string(kConcrete) + "Rebar Arrangement Not Same As Section Above\n";
+    const std::string strands = "1\n1\n5\n50.0\n24.0\n" + std::string(kConcrete);
+    struct Case { std::string records; long long count; int limit; const char* what; };
+    const Case cases[] = {
+        {Shaft(arrangement + "Rebar in noncircular pattern\n60000\n29000000\n301\n"), 301, 300, "reinforcing bars"},
+        {Shaft(Circle(151, 2, 1.0, 3.0)), 302, 300, "reinforcing bars"},
+        {Shaft(Circle(2147483647, 3, 1.0, 3.0)), 6442450941LL, 300, "reinforcing bars"},
+        {strands + "Autoposition strands\n1\n3\n301\n", 301, 300, "prestressing strands"},
+        {strands + "Manually-positioned strands\n1\n400\n", 400, 300, "prestressing strands"},
+        {Shaft("4000\n0.75\nUse default concrete tensile strength\nInput stress-strain curve for concrete\n101\n"), 101,
+         100, "points of a concrete stress-strain curve"},
+        {"1\n1\n13\n50\n24\n101\n", 101, 100, "axial thrusts of a user-defined EI section"},
+        {"1\n1\n13\n50\n24\n1\n0.0\n151\n", 151, 150, "points of a user-defined moment-stiffness curve"},
+    };
+    for (const Case& c : cases) {
+        std::string text = With_Sections(c.records);
+        const int line = Line_At(text, text.find("SOIL LAYERS")) - 1;  // the last line of the records
+        ReadResult r = Read_Keyword_Text(text);
+        EXPECT_EQ(r.state, 176) << c.what;
+        EXPECT_EQ(r.report, "\n\n**** Input Data Error No. 76 ****\n\nProblem:  The count of " + std::to_string(c.count) +
+                                " on line " + std::to_string(line) + " of the input file exceeds the limit of " +
+                                std::to_string(c.limit) + " " + c.what + ".\nSolution: Reduce the count to " +
+                                std::to_string(c.limit) + " or less.\n" + Stop_Lines(76))
+            << c.what;
+    }
+}
+
+TEST(SectionRecords, ThreeHundredListedBarsAreRead) {
+    std::string bars = std::string(kConcrete) + "Rebar Arrangement Not Same As Section Above\nRebar in noncircular pattern\n60000\n29000000\n300\n";
+    for (int k = 1; k <= 300; ++k) bars += std::to_string(k) + " 4 0.5 0.2 " + std::to_string(k % 10) + " 1.0\n";
+    ReadResult r = Read_Keyword_Text(With_Sections(Shaft(bars), "Units SI"));
+    ASSERT_EQ(r.state, 0) << r.report;
+    EXPECT_EQ(g.pd.Section(1).i_NumBars, 300);
+    EXPECT_EQ(g.pd.Section(1).rd_BarX(299), 9.0 / 1000);
+    EXPECT_EQ(g.pd.Section(1).rd_BarArea(300), 0.2 / 1e6);
 }
 
 }  // namespace tarvex_test
