@@ -2,6 +2,7 @@
 // the format tag.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "engine/entry.h"
@@ -185,19 +186,36 @@ TEST(FormatTag, DispatchOnTheFirstToken) {
     }
 }
 
-TEST(Entry, TwoCallsInOneProcessMatchFreshCalls) {
-    const std::string a = "TARVEX6\nFirst problem\n";
-    const std::string b = "tarvex6 second problem\n";
+// Runs `tarvex run in.dat` in a process of its own, with the fixed date of RunDir.
+int Run_Fresh_Process(const RunDir& d) {
+    std::string cmd = "cd '" + d.path().string() + "' && SOURCE_DATE_EPOCH=1700000000 '" +
+                      std::string(TARVEX_BIN_DIR) + "/tarvex' run in.dat >/dev/null 2>&1";
+    return std::system(cmd.c_str());
+}
+
+// Nothing of one call survives into the next: two problems solved one after
+// the other in one process give the files of two fresh processes.
+TEST(Entry, TwoCallsInOneProcessMatchFreshProcesses) {
+    const std::string a = Read_File(std::string(TARVEX_SOURCE_DIR) + "/examples/fixed_head_two_loads_us.dat");
+    const std::string b = Read_File(std::string(TARVEX_SOURCE_DIR) + "/examples/soft_clay_free_head_si.dat");
+    ASSERT_FALSE(a.empty());
+    ASSERT_FALSE(b.empty());
+    const char* names = "in.dat\nin.out\nin.plt\nin.msg\n";
     RunDir fresh_a, fresh_b, one;
-    const int ra = fresh_a.run(a);
-    const int rb = fresh_b.run(b);
-    EXPECT_EQ(one.run(a), ra);
-    const std::string first_report = one.report();
-    EXPECT_EQ(one.run(b), rb);
-    EXPECT_EQ(first_report, fresh_a.report());
-    EXPECT_EQ(one.report(), fresh_b.report());
-    EXPECT_EQ(one.msg(), fresh_b.msg());
-    EXPECT_EQ(one.plot(), fresh_b.plot());
+    fresh_a.write("in.dat", a);
+    fresh_b.write("in.dat", b);
+    Run_Fresh_Process(fresh_a);
+    Run_Fresh_Process(fresh_b);
+    ASSERT_NE(fresh_a.read("in.msg").find("The analysis ended normally. "), std::string::npos);
+    ASSERT_NE(fresh_b.read("in.msg").find("The analysis ended normally. "), std::string::npos);
+    one.write("NAMES.DAT", names);
+    one.write("in.dat", a);
+    one.call();
+    for (const char* f : {"in.out", "in.plt", "in.msg"}) EXPECT_EQ(one.read(f), fresh_a.read(f)) << f;
+    one.write("in.dat", b);
+    one.call();
+    for (const char* f : {"in.out", "in.plt", "in.msg"}) EXPECT_EQ(one.read(f), fresh_b.read(f)) << f;
+    EXPECT_NE(one.read("in.out"), fresh_a.read("in.out"));
 }
 
 }  // namespace
