@@ -6,6 +6,8 @@
 
 #include "soil/layering.h"
 #include "soil/py_models.h"
+#include "soil/reese_sand_tables.h"
+#include "soil/soil_profile.h"
 #include "soil_fixture.h"
 
 namespace tarvex_test {
@@ -74,6 +76,38 @@ TEST(Layering, SoftClayBeyondTheTransitionDepthExtendsLinearly) {
     g.soil.rd_LayerResistance(1) = fxr_c + 6.48 * 60.0;
     Layering_Correction(2);
     EXPECT_NEAR(g.soil.rd_XeqTop(2), Xr + 1.0, 1e-6);  // one inch at 6.48 b c
+}
+
+TEST(Layering, StiffClayWithoutFreeWaterSolvesItsQuadratic) {
+    Set_Up_Soil(kUnitsUS, 240.0, 12.0, 120, {{kSoftClay, 0.0, 60.0, 10, 10}, {kStfClyAW, 60.0, 240.0, 10, 10}});
+    LayerTopProperties& t = g.soil.top;
+    t.b = 12.0, t.c = 10.0, t.ca = 10.0, t.gamma = 0.03;
+    // 10 inches of this clay: (0.25 ca + 0.5 gamma b) 100 + 3 b ca 10 (below its Xr of 134 in).
+    g.soil.rd_LayerResistance(1) = (0.25 * 10 + 0.5 * 0.03 * 12) * 100 + 3 * 12 * 10 * 10.0;
+    Layering_Correction(2);
+    EXPECT_NEAR(g.soil.rd_XeqTop(2), 10.0, 1e-12);
+}
+
+// Reese sand, phi = 30 degrees: the sum of 100 of the 500 steps of the shallow
+// resistance is reached at 100 steps.
+TEST(Layering, SandReachesTheResistanceAtTheMatchingStep) {
+    Set_Up_Soil(kUnitsUS, 240.0, 12.0, 120, {{kSoftClay, 0.0, 60.0, 10, 10}, {kSand, 60.0, 240.0, 0, 0}});
+    const double phi = 30.0 * 3.141592653589793 / 180, a = phi / 2, be = 3.141592653589793 / 4 + phi / 2;
+    const double K0 = 0.4, Ka = 1.0 / 3, Kp = 3.0, b = 12.0, gm = 0.03;
+    g.soil.top = {b, 0.0, 0.0, gm, 0.0, phi, a, be, K0, Ka, Kp};
+    const double c1 = std::tan(be) * (Kp * std::tan(a) + K0 * (std::tan(phi) * std::sin(be) * (1 / std::cos(a) + 1) - std::tan(a)));
+    const double c2 = Kp - Ka, c3 = Kp * Kp * (Kp + K0 * std::tan(phi)) - Ka, G = gm * b * b;
+    const double dz = (c3 - c2) * b / c1 / 500;
+    double s = 0, p0 = 0;
+    for (int i = 1; i <= 100; ++i) {
+        const double z = i * dz;
+        const double p = fn_Table10(z, b, kReeseAStatic, kReeseSandAbscissa) * G * (c1 * (z / b) * (z / b) + c2 * z / b);
+        s += (p0 + p) * dz / 2;
+        p0 = p;
+    }
+    g.soil.rd_LayerResistance(1) = s;
+    Layering_Correction(2);
+    EXPECT_NEAR(g.soil.rd_XeqTop(2), 100 * dz, 1e-9);
 }
 
 TEST(Layering, NoResistanceAboveGivesAGroundSurfaceForEveryModel) {
