@@ -126,6 +126,12 @@ TEST(DistributedLoad, TributaryAverages) {
     EXPECT_EQ(Nodal_Distributed_Load(9.0), 0.0);
     EXPECT_DOUBLE_EQ(Nodal_Distributed_Load(11.0), 100.0);
     EXPECT_DOUBLE_EQ(Nodal_Distributed_Load(50.0), 100.0);  // the tip: half a tributary length
+    Set_Dist_Load({{10.25, 100.0}, {40.7, 100.0}});            // starting and ending between nodes
+    EXPECT_DOUBLE_EQ(Nodal_Distributed_Load(10.0), 25.0);
+    EXPECT_EQ(Nodal_Distributed_Load(9.0), 0.0);
+    EXPECT_DOUBLE_EQ(Nodal_Distributed_Load(11.0), 100.0);
+    EXPECT_NEAR(Nodal_Distributed_Load(41.0), 20.0, 1e-12);
+    Set_Dist_Load({{10.0, 100.0}, {50.0, 100.0}});
     // A linear rise to a step at 20 and a plateau beyond.
     Set_Dist_Load({{10.0, 0.0}, {20.0, 100.0}, {20.0, 300.0}, {30.0, 300.0}});
     EXPECT_DOUBLE_EQ(Nodal_Distributed_Load(15.0), 50.0);
