@@ -154,6 +154,8 @@ StiffClayCurve Stiff_Clay_Node(StiffClay model, int k, int i, double xp, double 
             s.k = us ? (cyclic ? kDefaultKCyclicUS : kDefaultKStaticUS)[cls]
                      : (cyclic ? kDefaultKCyclicSI : kDefaultKStaticSI)[cls];
         } else {
+            // A bottom value left at zero takes the top value.
+            if (pd.rd_LayerKBottom(k) <= 0.0) g.pd.rd_LayerKBottom(k) = ktop;
             s.k = Layer_K_At(k, xp);
         }
     }

@@ -225,6 +225,17 @@ TEST(StiffClay, DefaultSubgradeModulusFromTheStrength) {
     }
 }
 
+TEST(StiffClay, SubgradeModulusWithoutABottomValueIsConstant) {
+    for (int model : {kStfClyBW, kStfClyAK}) {
+        const int k = Clay_Layer(model, kC, kEps, 700.0);
+        g.pd.rd_LayerKBottom(k) = 0.0;
+        Set_Deflections(0.0);
+        Run_Layer(model == kStfClyBW ? PY_StfClyBW : PY_StfClyAK, k);
+        EXPECT_DOUBLE_EQ(g.nodes.Es(Node_At(400.0)), 700.0 * 400.0) << model;
+        EXPECT_EQ(g.pd.rd_LayerKBottom(k), 700.0);
+    }
+}
+
 TEST(StiffClay, StrengthWarnings) {
     struct Row {
         int model, units;
