@@ -362,3 +362,28 @@ TEST(ReeseSand, LayerResistanceIntegratesTheUltimateResistance) {
 
 }  // namespace
 }  // namespace tarvex_test
+
+namespace tarvex_test {
+namespace {
+
+// Two layers of the same sand: the equivalent depth of the lower layer's top
+// comes back close to its true depth.
+TEST(ReeseSand, LayeringCorrectionOfTheSameSandGivesTheTrueDepth) {
+    for (int model : {kSand, kAPISand}) {
+        const int k1 = Sand_Layer(model, 35.0, 60.0);
+        g.pd.XLayerBottom(k1) = g.pd.rd_ProfileDepth(2) = 120.0;
+        const int k2 = Add_Layer(model, 120.0, 480.0);
+        Set_Column(g.pd.rd_ProfileGamma, k2, kGamma, kGamma);
+        Set_Column(g.pd.rd_ProfilePhi, k2, 35.0, 35.0);
+        g.pd.rd_LayerKTop(k2) = g.pd.rd_LayerKBottom(k2) = 60.0;
+        Set_Deflections(0.3);
+        auto f = model == kSand ? PY_Sand : PY_APISand;
+        Run_Layer(f, k1);
+        Run_Layer(f, k2);
+        // API sand sums its curve at 3b/80 where the correction integrates the wedge.
+        EXPECT_NEAR(g.soil.rd_XeqTop(k2), 120.0, model == kSand ? 1.0 : 6.0) << model;
+    }
+}
+
+}  // namespace
+}  // namespace tarvex_test
