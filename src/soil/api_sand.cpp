@@ -15,7 +15,6 @@ namespace tarvex {
 namespace {
 
 constexpr double kApiK0 = 0.4000000059604645;
-constexpr double kPi = 3.141592653589793;
 constexpr double kApiSlopeA = 0.800000011920929;  // decrease of A with x / b under static loading
 constexpr double kApiMinA = 0.8999999761581421;   // A under cyclic loading, and its floor
 constexpr double kReportStep = 0.19634954084936207;  // pi / 16: the report spans pi A pu / (k x)
@@ -78,7 +77,7 @@ void Api_Sand_Report(int k, int i, double xp, double xg, const ApiSand& s, doubl
     PY_Report_Angles("Pile Batter");
     PY_Report_Value("Equivalent Depth (see note)", s.x, 3, Unit_Length());
     PY_Report_Value("Diameter", s.b, 3, Unit_Length());
-    PY_Report_Value("Friction Angle phi", s.w.phi * 180.0 / kPi, 3, "deg.");
+    PY_Report_Value("Friction Angle phi", s.w.phi * kDegreesPerRadian, 3, "deg.");
     PY_Report_Value("Avg. Eff. Unit Wt.", s.gamma, 5, Unit_Unit_Weight());
     PY_Report_Value("A", s.A, 5);
     PY_Report_Value("k", s.k, 3, Label(g.units.UnitWeightLabel));

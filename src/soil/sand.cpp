@@ -17,7 +17,6 @@ namespace tarvex {
 namespace {
 
 constexpr double kReeseK0 = 0.4;
-constexpr double kPi = 3.141592653589793;
 
 // One Reese sand curve: its depths, resistances and the points of its branches.
 struct ReeseSand {
@@ -198,7 +197,7 @@ void Sand_Report(int k, int i, double xp, double xg, const ReeseSand& s, double 
     PY_Report_Angles("Pile Batter");
     PY_Report_Value("Equivalent Depth (see note)", s.x, 3, Unit_Length());
     PY_Report_Value("Pile Diameter, b", s.b, 3, Unit_Length());
-    PY_Report_Value("Angle of Friction", s.w.phi * 180.0 / kPi, 3, "degrees");
+    PY_Report_Value("Angle of Friction", s.w.phi * kDegreesPerRadian, 3, "degrees");
     if (us)
         PY_Report_Value("Avg. Eff. Unit Weight", s.gamma * 1728.0, 5, Label(g.units.ForceLabel) + "/ft**3");
     else

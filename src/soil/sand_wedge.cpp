@@ -15,7 +15,6 @@ namespace tarvex {
 
 namespace {
 constexpr double kPi = 3.141592653589793;
-constexpr double kRadToDeg = 180.0 / kPi;
 }  // namespace
 
 SandAngles Sand_Angles(double phi, double theta, double k0) {
@@ -94,7 +93,7 @@ void Set_Sand_Top_Properties(const SandAngles& s, double b, double gamma) {
 }
 
 double fn_DefaultK(double phi, double gamma, int iunits) {
-    const double phid = phi * kRadToDeg;
+    const double phid = phi * kDegreesPerRadian;
     if (iunits == kUnitsUS) {
         if (phid > 40.0) return 160.54745483398438;
         return 1.2098290369522147E-07 * std::pow(phid, 5.694468021392822);
