@@ -166,4 +166,17 @@ struct ProblemData {
     double rd_SoftClayJ = 0.5;
 };
 
+// The view of soil layer b: its p-y model, depths and k values, and its two
+// profile points (2b-1 at the top, 2b at the bottom) in the profile columns.
+struct SoilLayer {
+    int i_py_Type;       // p-y model code
+    double XLayerTop;    // depth of the top below the pile head
+    double XLayerBottom;
+    double rd_KTop;      // subgrade modulus k, or initial modulus of rock
+    double rd_KBottom;
+    int i_TopPoint;      // profile point of the top
+    int i_BottomPoint;   // profile point of the bottom
+};
+SoilLayer Soil_Layer(const ProblemData& pd, int b);
+
 }  // namespace tarvex
