@@ -93,7 +93,7 @@ TEST(APISand, ReportBlock) {
     const int k = Api_Layer(33.0, 90.0);
     const RefApi r = Ref_Api(24.0, 60.0, kGamma, 33.0, false);
     const CurveText t = Report_Curve(PY_APISand, k, 60.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[2], "p-y Curve Computed Using API Sand Criteria for Static Loading");
     for (const std::string& want : std::vector<std::string>{
@@ -110,7 +110,7 @@ TEST(APISand, ReportBlock) {
     const double step = 0.19634954084936207 * r.A * r.pu / (60.0 * 90.0);
     const double y17 = 16 * step;
     EXPECT_TRUE(Has_Line(t.report, Edit_F(y17, 15, 4) + Edit_F(Ref_Api_P(r, 90.0, 60.0, y17), 17, 3)));
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     EXPECT_EQ(plot[0], Edit_E(60.0, 15, 7) + "   17" + std::string(60, ' ') +
                            "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. 1");
@@ -121,7 +121,7 @@ TEST(APISand, DefaultSubgradeModulusIsNotedAndClearsTheLayerValues) {
     const int k = Api_Layer(45.0, -1.0);
     const CurveText t = Report_Curve(PY_APISand, k, 60.0);
     EXPECT_TRUE(Has_Line(t.report, Param("k", "     160.547", "pci")));
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[lines.size() - 3], "");
     EXPECT_EQ(lines[lines.size() - 2], "The above p-y curve was computed using the internal default value of k.");

@@ -41,7 +41,7 @@ TEST(ElasticSubgrade, MultipliersScaleTheLine) {
     Run_Layer(PY_ElastSG, k);
     EXPECT_DOUBLE_EQ(g.nodes.Es(Node_At(100.0)), 0.8 * 20.0 * 24.0 / 2.0);
     const CurveText t = Report_Curve(PY_ElastSG, k, 100.0);
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     // The last point is y = 2 b, shown as ym y and pm Es b y.
     EXPECT_EQ(plot[17], Edit_E(2.0 * 48.0, 15, 7) + Edit_E(0.8 * 20.0 * 24.0 * 48.0, 15, 7) + std::string(50, ' ') +
@@ -51,7 +51,7 @@ TEST(ElasticSubgrade, MultipliersScaleTheLine) {
 TEST(ElasticSubgrade, ReportBlock) {
     const int k = Subgrade_Layer(20.0, 20.0);
     const CurveText t = Report_Curve(PY_ElastSG, k, 120.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_EQ(lines.size(), 2u + 1 + 1 + 7 + 1 + 2 + 17);
     const std::vector<std::string> head = {
         "", "", "p-y Curve for Elastic Subgrade", "",
@@ -61,7 +61,7 @@ TEST(ElasticSubgrade, ReportBlock) {
         Param("y-multiplier", "     1.00000"), "", "        y, in        p, lbs/in", "---------------   ---------------"};
     for (size_t j = 0; j < head.size(); ++j) EXPECT_EQ(lines[j], head[j]) << j;
     EXPECT_EQ(lines[head.size() + 1], "        3.00000       1440.00000");
-    EXPECT_EQ(Text_Lines(t.plot)[0], Edit_E(120.0, 15, 7) + "   17" + std::string(60, ' ') +
+    EXPECT_EQ(Lines(t.plot)[0], Edit_E(120.0, 15, 7) + "   17" + std::string(60, ' ') +
                                          "Line 7:  p-y curve depth in elastic subgrade soil, no. p-y points on curve no. 1");
 }
 

@@ -99,11 +99,11 @@ TEST(Loess, MoreThanTenCyclesIsInputError70) {
 TEST(Loess, ReportBlock) {
     const int k = Loess_Layer(5);
     const CurveText t = Report_Curve(PY_KSLoess, k, 3.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[2], "p-y Curve for Loess");
     EXPECT_TRUE(Has_Line(t.report, Param("Number of Cycles of Loading", "          5.", "cycles")));
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     const double y17 = 50 * kYr;
     EXPECT_EQ(plot[17], Edit_E(y17, 15, 7) + Edit_E(Ref_Es(kQc, 5, y17) * y17, 15, 7) + std::string(50, ' ') +

@@ -68,7 +68,7 @@ TEST(Piedmont, CurveIsLinearThenLogarithmicThenFlat) {
 TEST(Piedmont, ReportBlock) {
     const int k = Piedmont_Layer(kUnitsSI, 1, 10.0);
     const CurveText t = Report_Curve(PY_Piedmont, k, 10.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[2], "p-y Curve for Piedmont Residual Soil Criteria");
     for (const std::string& want : std::vector<std::string>{
@@ -78,7 +78,7 @@ TEST(Piedmont, ReportBlock) {
              Param("Initial Modulus from Field Tests", "    1516.847", "kN/m**2"),
              "        y, m         p, kN/m", "---------------   ---------------"})
         EXPECT_TRUE(Has_Line(t.report, want)) << want;
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     EXPECT_EQ(plot[0], Edit_E(10.0, 15, 7) + "   17" + std::string(60, ' ') +
                            "Line 7:  p-y curve depth in Piedmont residual soil, no. p-y points on curve no. 1");

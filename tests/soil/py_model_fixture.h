@@ -15,6 +15,7 @@
 #include "output/fortran_edit.h"
 #include "solver/pile_nodes.h"
 #include "support/captured.h"
+#include "support/run_dir.h"
 
 namespace tarvex_test {
 
@@ -128,22 +129,9 @@ inline int Stop_State(F f) {
     return tarvex::g.err.i_ErrorState;
 }
 
-// Lines of a text.
-inline std::vector<std::string> Text_Lines(const std::string& s) {
-    std::vector<std::string> out;
-    size_t a = 0;
-    while (a < s.size()) {
-        size_t e = s.find('\n', a);
-        if (e == std::string::npos) e = s.size();
-        out.push_back(s.substr(a, e - a));
-        a = e + 1;
-    }
-    return out;
-}
-
 // True when text holds line as one whole line.
 inline bool Has_Line(const std::string& text, const std::string& line) {
-    for (const auto& l : Text_Lines(text))
+    for (const auto& l : Lines(text))
         if (l == line) return true;
     return false;
 }

@@ -163,7 +163,7 @@ TEST(ReeseSand, EachCurveShapeIsReachedAndNamed) {
         const CurveText t = Report_Curve(PY_Sand, k, 24.0);
         EXPECT_TRUE(Has_Line(t.report, c.line)) << c.k;
         EXPECT_TRUE(Has_Line(t.report, Param("Yk = [c/(kx)]^(n/(n-1))", Edit_F(r.yk, 12, 4), "in"))) << c.k;
-        EXPECT_EQ(Text_Lines(t.plot).size(), 18u);
+        EXPECT_EQ(Lines(t.plot).size(), 18u);
     }
 }
 
@@ -171,7 +171,7 @@ TEST(ReeseSand, ReportBlockOfAStaticCurve) {
     const int k = Sand_Layer(kSand, 35.0, 60.0);
     const RefSand r = Ref_Reese(24.0, 60.0, kGamma, 35.0, 60.0, false);
     const CurveText t = Report_Curve(PY_Sand, k, 60.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[0], "");
     EXPECT_EQ(lines[1], "");
@@ -190,7 +190,7 @@ TEST(ReeseSand, ReportBlockOfAStaticCurve) {
           std::string(9, ' ') + "y, in" + std::string(11, ' ') + "p, lbs/in", std::string("----------------    -----------------")})
         EXPECT_TRUE(Has_Line(t.report, want)) << want;
     // The points: 0, yk, ten steps to ym, then 13b/480, yu, 1.025 yu, 1.05 yu.
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     EXPECT_EQ(plot[0], Edit_E(60.0, 15, 7) + "   17" + std::string(60, ' ') +
                            "Line 7:  p-y curve depth in sand, no. p-y points on curve no. 1");
@@ -217,7 +217,7 @@ TEST(ReeseSand, DefaultSubgradeModulus) {
     Run_Layer(PY_Sand, k);
     EXPECT_DOUBLE_EQ(g.nodes.Es(Node_At(60.0)), 160.54745483398438 * 60.0);
     const CurveText t = Report_Curve(PY_Sand, k, 60.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[lines.size() - 2], "The above p-y curve was computed using internal default values of k.");
     EXPECT_EQ(lines[lines.size() - 3], "");

@@ -106,7 +106,7 @@ TEST(StiffClayWithFreeWater, StaticCurveEndsAtTheResidualResistance) {
     const double As = F(0.6), pc = 11 * kC * kB;
     const double pr = (0.5 * std::sqrt(6 * As) - F(0.411) - 0.75 * As) * pc;
     EXPECT_TRUE(Has_Line(t.report, Param("pu", Edit_F(pr, 12, 3), "lbs/in")));
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     EXPECT_EQ(plot[17], Edit_E(19 * As * kEps * kB, 15, 7) + Edit_E(pr, 15, 7) + std::string(50, ' ') +
                             "Line 8(17): y, p, for static stiff clay with free water");
@@ -118,7 +118,7 @@ TEST(StiffClayWithFreeWater, CyclicReportBlock) {
     g.pd.b_CyclicLoading = kTrue;
     g.pd.rd_NumCycles = 100;
     const CurveText t = Report_Curve(PY_StfClyBW, k, 60.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 4u);
     EXPECT_EQ(lines[2], "p-y Curve Computed Using Cyclic Criteria for Stiff Clay with Free Water");
     for (const std::string& want : std::vector<std::string>{
@@ -130,7 +130,7 @@ TEST(StiffClayWithFreeWater, CyclicReportBlock) {
         EXPECT_TRUE(Has_Line(t.report, want)) << want;
     // Rows in F15.4 and F17.3; the first is the origin.
     EXPECT_EQ(lines[lines.size() - 17], "         0.0000            0.000");
-    EXPECT_EQ(Text_Lines(t.plot)[0], Edit_E(60.0, 15, 7) + "   17" + std::string(60, ' ') +
+    EXPECT_EQ(Lines(t.plot)[0], Edit_E(60.0, 15, 7) + "   17" + std::string(60, ' ') +
                                          "Line 7:  p-y curve depth in stiff clay with free water, no. p-y points on "
                                          "curve no. 1");
 }
@@ -302,7 +302,7 @@ TEST(StiffClayWithoutFreeWater, ReportBlocks) {
     g.pd.b_CyclicLoading = kTrue;
     g.pd.rd_NumCycles = 10;
     const CurveText t = Report_Curve(PY_StfClyAK, k, 60.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 5u);
     EXPECT_EQ(lines[2], "p-y Curve Computed Using Cyclic Criteria for Stiff Clay without Free Water");
     EXPECT_EQ(lines[3], "with Option of Defining Initial k");
@@ -315,16 +315,16 @@ TEST(StiffClayWithoutFreeWater, ReportBlocks) {
     EXPECT_FALSE(Has_Line(t.report, Param("Ground Slope Angle", "       0.000", "degrees")));
     // The last point: 1.25 (9.6 log10 N + 16) y50.
     const double y50 = 2.5 * kEps * kB, ye = 1.25 * (F(9.6) * 1.0 + 16) * y50;
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     EXPECT_EQ(plot[17], Edit_E(ye, 15, 7) + Edit_E(Ref_Without_Water(60, ye, true, 10, true), 15, 7) +
                             std::string(50, ' ') + "Line 8(17): y, p, for stiff clay with k");
 
     const int k2 = Clay_Layer(kStfClyAW, kC, kEps, 0.0);
     const CurveText s = Report_Curve(PY_StfClyAW, k2, 60.0);
-    EXPECT_EQ(Text_Lines(s.report)[2], "p-y Curve Computed Using Static Criteria for Stiff Clay without Free Water");
+    EXPECT_EQ(Lines(s.report)[2], "p-y Curve Computed Using Static Criteria for Stiff Clay without Free Water");
     EXPECT_TRUE(Has_Line(s.report, Param("Pile Batter Angle", "       0.000", "degrees")));
-    EXPECT_EQ(Text_Lines(s.plot)[17].substr(0, 15), Edit_E(F(16.8) * y50, 15, 7));
+    EXPECT_EQ(Lines(s.plot)[17].substr(0, 15), Edit_E(F(16.8) * y50, 15, 7));
 }
 
 }  // namespace

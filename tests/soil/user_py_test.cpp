@@ -81,7 +81,7 @@ TEST(UserPY, LayerResistanceSumsTheLastResistances) {
 TEST(UserPY, ReportBlock) {
     const int k = User_Layer();
     const CurveText t = Report_Curve(PY_UserPY, k, 200.0);
-    const auto lines = Text_Lines(t.report);
+    const auto lines = Lines(t.report);
     ASSERT_GE(lines.size(), 10u);
     EXPECT_EQ(lines[2], "p-y Curve Computed by Interpolation Between User-input Curves");
     for (const std::string& want : std::vector<std::string>{
@@ -91,7 +91,7 @@ TEST(UserPY, ReportBlock) {
              // y = 0.5 b = 12 in: beyond both curves, p = (800 + 2600) / 2.
              "        12.0000" + std::string(11, ' ') + "1700.0000"})
         EXPECT_TRUE(Has_Line(t.report, want)) << want;
-    const auto plot = Text_Lines(t.plot);
+    const auto plot = Lines(t.plot);
     ASSERT_EQ(plot.size(), 18u);
     const double y2 = 0.0010000000474974513;
     EXPECT_EQ(plot[2], Edit_E(y2, 15, 7) + Edit_E(1500.0 * y2, 15, 7) + std::string(20, ' ') +
