@@ -382,6 +382,11 @@ TEST(ReeseSand, LayeringCorrectionOfTheSameSandGivesTheTrueDepth) {
         Run_Layer(f, k2);
         // API sand sums its curve at 3b/80 where the correction integrates the wedge.
         EXPECT_NEAR(g.soil.rd_XeqTop(k2), 120.0, model == kSand ? 1.0 : 6.0) << model;
+        // The report measures depth in the layer from the equivalent top of the last solution.
+        const CurveText t = Report_Curve(f, k2, 200.0);
+        EXPECT_TRUE(Has_Line(t.report, Param("Equivalent Depth (see note)",
+                                             Edit_F(200.0 - 120.0 + g.soil.rd_XeqTop(k2), 12, 3), "in")))
+            << model;
     }
 }
 
