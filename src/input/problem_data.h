@@ -28,6 +28,12 @@ const char* Model_Keyword10(int code);
 // Long name of a model code (34 characters at most, not padded).
 const char* Model_Long_Name(int code);
 
+// Name of a section type 0 to 14 ("Drilled Shaft (Bored Pile)"); "" outside.
+const char* Section_Type_Name(int type);
+// Name and abbreviation of an LRFD load type 1 to 13 ("Dead Load", "DL"); "" outside.
+const char* LRFD_Load_Type_Name(int type);
+const char* LRFD_Load_Type_Abbrev(int type);
+
 struct ModelTable {
     Arr<Text<10>, kNumModelCodes> SoilModelName;  // keyword + 2 blanks, by model code
     ModelTable();

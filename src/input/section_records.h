@@ -19,6 +19,8 @@ void Read_Elastic_Plastic_Properties(int s);
 // k from its size code (inches, or metres for SI problems).
 void Set_Strand_Properties(int s, int k, int type, int size);
 constexpr int kNumStrandTypes = 6;  // types 0 to 5
+const char* Strand_Type_Name(int type);   // "PCI 270"; "" outside 0 to 5
+const char* Elastic_Shape_Name(int shape);  // "Strong H-Pile"; "" outside 1 to 6
 
 // n positions of nb bars each around a circle of outside dimension D with cover
 // c for bars of diameter d (set to 0 when above 100); false if they cannot be placed.

@@ -4,6 +4,7 @@
 
 #include "engine/store.h"
 #include "input/keyword_reading.h"
+#include "input/section_records.h"
 
 namespace tarvex_test {
 using namespace tarvex;
@@ -44,6 +45,25 @@ TEST(ProblemModel, SoilLayerViewJoinsTheLayerAndItsProfilePoints) {
     EXPECT_EQ(layer.rd_KBottom, 60000.0);
     EXPECT_EQ(g.pd.rd_ProfileRQD(layer.i_TopPoint), 60.0);
     EXPECT_EQ(g.pd.rd_ProfileRQD(layer.i_BottomPoint), 70.0);
+}
+
+}  // namespace tarvex_test
+
+namespace tarvex_test {
+
+TEST(CodeNames, SectionLRFDStrandAndShapeNames) {
+    using namespace tarvex;
+    EXPECT_STREQ(Section_Type_Name(0), "Rectangular Concrete Pile");
+    EXPECT_STREQ(Section_Type_Name(12), "Elastic with Specified Moment Capacity");
+    EXPECT_STREQ(Section_Type_Name(14), "Micropile");
+    EXPECT_STREQ(Section_Type_Name(15), "");
+    EXPECT_STREQ(LRFD_Load_Type_Name(1), "Dead Load");
+    EXPECT_STREQ(LRFD_Load_Type_Name(13), "Special");
+    EXPECT_STREQ(LRFD_Load_Type_Abbrev(7), "Ice");
+    EXPECT_STREQ(LRFD_Load_Type_Abbrev(0), "");
+    EXPECT_STREQ(Strand_Type_Name(5), "Deformed bars (150-160 ksi)");
+    EXPECT_STREQ(Elastic_Shape_Name(6), "Embedded Circular Pole");
+    EXPECT_STREQ(Elastic_Shape_Name(7), "");
 }
 
 }  // namespace tarvex_test
