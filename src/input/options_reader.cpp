@@ -86,21 +86,18 @@ void Check_Tolerance(double tol) {
     }
 }
 
+void Increments_Error(int n, std::string_view problem, std::string_view solution) {
+    Write_Error_Block(Input_Error_Heading(n), {problem, "", solution}, true, 0);
+    Stop_Input_Error(n);
+}
+
 void Check_Increments(int n) {
-    if (n < kMinIncrements) {
-        Write_Error_Block(Input_Error_Heading(55),
-                          {"Problem:  The number of pile increments is less than 40.", "",
-                           "Solution: Increase the number of pile increments to more than 40, preferably more than 100 increments."},
-                          true, 0);
-        Stop_Input_Error(55);
-    }
-    if (n > kMaxIncrements) {
-        Write_Error_Block(Input_Error_Heading(56),
-                          {"Problem:  The number of pile increments is more than 500.", "",
-                           "Solution: Limit the number of pile increments to 500 or less."},
-                          true, 0);
-        Stop_Input_Error(56);
-    }
+    if (n < kMinIncrements)
+        Increments_Error(55, "Problem:  The number of pile increments is less than 40.",
+                         "Solution: Increase the number of pile increments to more than 40, preferably more than 100 increments.");
+    if (n > kMaxIncrements)
+        Increments_Error(56, "Problem:  The number of pile increments is more than 500.",
+                         "Solution: Limit the number of pile increments to 500 or less.");
 }
 
 void Read_Interaction_Code() {

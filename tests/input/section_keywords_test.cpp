@@ -244,3 +244,26 @@ TEST(LRFDLoads, DistributedLoadCountsZeroTwoAndHundred) {
 }
 
 }  // namespace tarvex_test
+
+namespace tarvex_test {
+
+TEST(LRFDLoads, OneAndOneHundredGroupsAndCombinationsAreAccepted) {
+    for (int n : {1, 100}) {
+        std::string groups = "LRFD LOADS\n" + std::to_string(n) + "\n";
+        std::string combos = "LRFD FACTORS AND CASES\n" + std::to_string(n) + "\n";
+        for (int i = 1; i <= n; ++i) {
+            groups += std::to_string(i) + " " + std::to_string((i - 1) % 13 + 1) + " 1.0 2.0 " + std::to_string(i) + ".0 0\n";
+            combos += std::to_string(i) + " 1.0 1.0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nCombination " + std::to_string(i) + "\n";
+        }
+        ReadResult r = Read_Keyword_Text(LRFD(groups + combos));
+        ASSERT_EQ(r.state, 0) << n << r.report;
+        EXPECT_EQ(g.pd.i_NumLRFDLoads, n);
+        EXPECT_EQ(g.pd.i_NumLRFDCombos, n);
+        EXPECT_EQ(g.pd.i_LRFDLoadType(n), (n - 1) % 13 + 1);
+        EXPECT_EQ(g.pd.ComboName(n).trimmed(), "Combination " + std::to_string(n));
+        EXPECT_EQ(g.pd.i_NumThrusts, n);
+        EXPECT_EQ(g.pd.rd_ThrustList(n), n / 1000.0);
+    }
+}
+
+}  // namespace tarvex_test
