@@ -68,36 +68,29 @@ TEST(ElasticSubgrade, ReportBlock) {
 }  // namespace
 }  // namespace tarvex_test
 
-#include "solver/solver.h"
-
 namespace tarvex_test {
 namespace {
 
-// The dispatcher counts an elastic subgrade (and Piedmont soil) as rock-like:
-// the sand below it measures depth from the ground surface, not from an
-// equivalent depth, and its report says so.
-TEST(ElasticSubgrade, LayerBelowIsNotLayerCorrected) {
-    for (int upper : {kElastSG, kPiedmont}) {
-        const int k1 = Subgrade_Layer(10.0, 10.0);
-        g.pd.i_SoilLayer_py_Type(k1) = upper;
-        Set_Column(g.pd.i_ProfileTestType, k1, 1, 1);
-        Set_Column(g.pd.rd_ProfileN60, k1, 20.0, 20.0);
-        g.pd.XLayerBottom(k1) = g.pd.rd_ProfileDepth(2) = 120.0;
-        const int k2 = Add_Layer(kSand, 120.0, 480.0);
-        Set_Column(g.pd.rd_ProfileGamma, k2, 0.06, 0.06);
-        Set_Column(g.pd.rd_ProfilePhi, k2, 35.0, 35.0);
-        g.pd.rd_LayerKTop(k2) = g.pd.rd_LayerKBottom(k2) = 60.0;
-        Assign_Nodes_To_Layers(g.nodes.i_NumNodes);
-        Set_Deflections(0.0);
-        g.sol.i_Iteration = 2;
-        Dispatch_PY_Layers();
-        EXPECT_TRUE(on(g.soil.b_BelowRock(k2))) << upper;
-        EXPECT_EQ(g.soil.rd_XeqTop(k2), kXeqNotComputed) << upper;
-        // At zero deflection Es = k x with x the depth below the ground surface.
-        EXPECT_DOUBLE_EQ(g.nodes.Es(Node_At(200.0)), 60.0 * 200.0) << upper;
-        const CurveText t = Report_Curve(PY_Sand, k2, 200.0);
-        EXPECT_TRUE(Has_Line(t.report, "This layer is below one or more layers of rock.  In this case, the "));
-    }
+// Below a rock-like layer (the dispatcher counts an elastic subgrade and
+// Piedmont soil as such) sand measures depth from the ground surface, not
+// from an equivalent depth, and its report says so.
+TEST(ElasticSubgrade, LayerBelowARockLikeLayerIsNotLayerCorrected) {
+    const int k1 = Subgrade_Layer(10.0, 10.0);
+    g.pd.XLayerBottom(k1) = g.pd.rd_ProfileDepth(2) = 120.0;
+    const int k2 = Add_Layer(kSand, 120.0, 480.0);
+    Set_Column(g.pd.rd_ProfileGamma, k2, 0.06, 0.06);
+    Set_Column(g.pd.rd_ProfilePhi, k2, 35.0, 35.0);
+    g.pd.rd_LayerKTop(k2) = g.pd.rd_LayerKBottom(k2) = 60.0;
+    Set_Deflections(0.0);
+    Run_Layer(PY_ElastSG, k1);
+    g.soil.i_RockLayersAbove = 1;
+    Run_Layer(PY_Sand, k2);
+    EXPECT_EQ(g.soil.rd_XeqTop(k2), kXeqNotComputed);
+    // At zero deflection Es = k x with x the depth below the ground surface.
+    EXPECT_DOUBLE_EQ(g.nodes.Es(Node_At(200.0)), 60.0 * 200.0);
+    const CurveText t = Report_Curve(PY_Sand, k2, 200.0);
+    EXPECT_TRUE(Has_Line(t.report, "This layer is below one or more layers of rock.  In this case, the "));
+    EXPECT_TRUE(Has_Line(t.report, "surface is used when computing the p-y curve.  "));
 }
 
 }  // namespace
