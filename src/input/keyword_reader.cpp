@@ -1,6 +1,7 @@
 // Keyword input file reader ("TARVEX6"): the sections in any order up to "END",
 // then the distinct thrust list.
 #include <string>
+#include <utility>
 
 #include "engine/store.h"
 #include "input/input_errors.h"
@@ -15,6 +16,7 @@ namespace {
 constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 constexpr double kMillimetresPerMetre = 1000.0;
 constexpr int kMinSoilMovePts = 2;
+constexpr int kEchoedLineColumns = 256;  // columns of an unrecognized line in its error block
 
 void Message(std::string_view text) { Put_Line(g_Out.msg, text); }
 
@@ -138,7 +140,7 @@ constexpr SectionKeyword kSectionKeywords[] = {
 
 void Unrecognized_Line_Error(std::string_view line) {
     Write_Error_Block("***** INPUT ERROR *****",
-                      {"The following line is unrecognized or is out-of-order", "", Fixed(line, 256), "", ""},
+                      {"The following line is unrecognized or is out-of-order", "", Fixed(line, kEchoedLineColumns), "", ""},
                       true);
     Stop_Input_Error(kUnrecognizedLineError);
 }
