@@ -4,12 +4,14 @@
 // give by default (the reset state); nothing of one call survives into the next.
 #pragma once
 
+#include "engine/driver.h"
 #include "engine/errors.h"
 #include "engine/run_control.h"
 #include "engine/unit_labels.h"
 #include "input/problem_data.h"
 #include "section/moment_curvature_table.h"
 #include "soil/soil_state.h"
+#include "solver/case_report.h"
 #include "solver/pile_node.h"
 #include "solver/solution_state.h"
 
@@ -24,6 +26,8 @@ struct Store {
     SoilState soil;    // working values of the p-y models
     SolutionState sol; // finite-difference solution and iteration of the load case
     MomentCurvatureTable mct;  // bending stiffness tables of the sections
+    DriverState drv;   // stage of the analysis driver
+    CaseResults rep;   // per-case results and equilibrium check of the response report
 };
 
 extern Store& g;
