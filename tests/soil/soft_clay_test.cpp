@@ -149,6 +149,13 @@ TEST(SoftClay, SlopingGroundFactorBeforeTheCap) {
     const double opposite = std::cos(beta) * 0.7071067690849304 / std::cos(beta + 0.7853981633974483);
     EXPECT_NEAR(nd.Es(5), Reference(nd.xa(5), 0.5, same).Es(kY50, false), 1e-9);
     EXPECT_NEAR(nd.Es(6), Reference(nd.xa(6), 0.5, opposite).Es(kY50, false), 1e-9);
+    // At 130 in Np is 9.37 on level ground but 7.16 on the slope: the cap is not reached.
+    nd.y(14) = kY50;
+    PY_SoftClay(1);
+    const Reference level(nd.xa(14)), slope(nd.xa(14), 0.5, same);
+    ASSERT_GT(level.Np, 9.0);
+    ASSERT_LT(slope.Np, 9.0);
+    EXPECT_NEAR(nd.Es(14), slope.Es(kY50, false), 1e-9);
 }
 
 TEST(SoftClay, EffectiveSlopeOf45DegreesIsInputError86) {
