@@ -209,6 +209,9 @@ TEST(ReeseSand, DeepFlowAroundControlsAtDepth) {
     EXPECT_TRUE(Has_Line(t.report, Param("Ps = Psd (deep controls)", Edit_F(r.psd, 12, 3), "lbs/in")));
     EXPECT_TRUE(Has_Line(t.report, Param("A (static)", "      0.8800")));
     EXPECT_TRUE(Has_Line(t.report, Param("B (static)", "      0.5000")));
+    // A quarter of a diameter down, A lies between the first two table values.
+    const CurveText shallow = Report_Curve(PY_Sand, k, 6.0);
+    EXPECT_TRUE(Has_Line(shallow.report, Param("A (static)", "      2.6550")));
 }
 
 TEST(ReeseSand, DefaultSubgradeModulus) {

@@ -68,6 +68,17 @@ TEST(UserPY, DeflectionBelowTheFirstPointRunsFromTheOrigin) {
     EXPECT_NEAR(g.nodes.Es(Node_At(100.0)), 150.0 / 0.05, 1e-9);
 }
 
+TEST(UserPY, NodesOutsideTheCurveDepthsHaveNoResistance) {
+    const int k = User_Layer();
+    g.pd.rd_UserPyDepth(2 * k - 1) = 150.0;
+    for (double y : {0.0, 0.4}) {
+        Set_Deflections(y);
+        Run_Layer(PY_UserPY, k);
+        EXPECT_EQ(g.nodes.Es(Node_At(140.0)), 0.0) << y;
+        EXPECT_GT(g.nodes.Es(Node_At(160.0)), 0.0) << y;
+    }
+}
+
 TEST(UserPY, LayerResistanceSumsTheLastResistances) {
     const int k = User_Layer();
     Set_Deflections(0.3);
