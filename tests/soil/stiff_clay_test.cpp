@@ -150,6 +150,22 @@ TEST(StiffClayWithoutFreeWater, SecantModuliFollowTheCriteria) {
     }
 }
 
+// On sloping ground the shallow resistance is scaled by 1 / (1 + tan|beta|) when
+// the pile deflects down the slope and by 1 / (1 - tan|beta|) when it deflects up it.
+TEST(StiffClayWithoutFreeWater, SlopingGroundScalesTheShallowResistance) {
+    const double beta = 15.0 * 3.141592653589793 / 180;
+    for (double y : {0.05, -0.05}) {
+        const int k = Clay_Layer(kStfClyAW, kC, kEps, kK);
+        g.pd.rd_SlopeAngle = g.pd.rd_EffSlopeAngle = beta;
+        Set_Deflections(y);
+        Run_Layer(PY_StfClyAW, k);
+        const double F = y > 0 ? 1 / (1 + std::tan(beta)) : 1 / (1 - std::tan(beta));
+        const double pu = std::min(((kGamma * kB + 0.5 * kC) * 20 + 3 * kB * kC) * F, 9 * kB * kC);
+        const double want = 0.5 * pu * std::pow(0.05 / (2.5 * kEps * kB), 0.25) / 0.05;
+        EXPECT_NEAR(g.nodes.Es(Node_At(20.0)), want, 1e-6 * want) << y;
+    }
+}
+
 TEST(StiffClayWithoutFreeWater, SmallDeflectionsTakeTheLimitingModulus) {
     const int k = Clay_Layer(kStfClyAW, kC, kEps, kK);
     Set_Deflections(1.0E-6);  // below 2e-5 b
