@@ -22,7 +22,8 @@ inline std::string Label(const Text<N>& t) {
     return std::string(t.trimmed());
 }
 
-inline std::string Unit_Force_Per_Area_Slash() {  // force/length/length
+// A subgrade modulus written as force/length/length.
+inline std::string Unit_Modulus_Per_Length() {
     return Label(g.units.ForceLabel) + "/" + Label(g.units.LengthLabel) + "/" + Label(g.units.LengthLabel);
 }
 
