@@ -23,7 +23,7 @@ inline std::string Label(const Text<N>& t) {
 }
 
 // A subgrade modulus written as force/length/length.
-inline std::string Unit_Modulus_Per_Length() {
+inline std::string Unit_Force_Per_Length_Per_Length() {
     return Label(g.units.ForceLabel) + "/" + Label(g.units.LengthLabel) + "/" + Label(g.units.LengthLabel);
 }
 

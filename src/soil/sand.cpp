@@ -221,7 +221,7 @@ void Sand_Report(int k, int i, double xp, double xg, const ReeseSand& s, double 
     PY_Report_Value("Pm = B ps", s.pm, 3, fpl);
     PY_Report_Value("Yu = 3b/80", s.yu, 4, Unit_Length());
     PY_Report_Value("Pu = A Ps", s.pu, 3, fpl);
-    PY_Report_Value("Es,lim", s.kx, 3, Unit_Modulus_Per_Length());
+    PY_Report_Value("Es,lim", s.kx, 3, Unit_Force_Per_Length_Per_Length());
     PY_Report_Multipliers(pmult, ymult);
     Report_Blank_Lines(1);
     PY_Report_Depth_Note();
