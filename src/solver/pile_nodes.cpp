@@ -27,7 +27,12 @@ void Place_Nodes(bool lrfd) {
         Pile_Properties_At(x);
         nd.EI(i) = nd.rd_EIAtX;
     }
-    if (nd.xa(n) != L) nd.xa(n) = L;
+    // The tip is the tip: n h may miss L by a rounding error, and a tip node
+    // deeper than L would fall below a soil profile that ends at the tip.
+    if (nd.xa(n) != L) {
+        nd.xa(n) = L;
+        nd.xv(n) = L * cosb;
+    }
     Assign_Node_Sections(n);
     Assign_Nodes_To_Layers(n);
     if (lrfd) Build_LRFD_Nodal_Loads();
@@ -35,7 +40,8 @@ void Place_Nodes(bool lrfd) {
 }
 
 void Apply_Factored_Loads(int combo) {
-    for (int i = 1; i <= g.nodes.i_NumNodes; ++i) g.nodes.q(i) = Factored_Nodal_Load(i, combo);
+    // W too: with soil movement loading the p-y models rebuild q from it.
+    for (int i = 1; i <= g.nodes.i_NumNodes; ++i) g.nodes.q(i) = g.nodes.W(i) = Factored_Nodal_Load(i, combo);
 }
 
 void Set_Starting_Soil_Moduli() {

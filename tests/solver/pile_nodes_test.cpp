@@ -5,6 +5,8 @@
 #include <cmath>
 
 #include "soil/soil_fixture.h"
+#include "soil/py_protocol.h"
+#include "soil/soil_profile.h"
 #include "solver/pile_nodes.h"
 
 namespace tarvex_test {
@@ -46,6 +48,19 @@ TEST(NodePlacement, TipNodeIsThePileTipItself) {
     EXPECT_NEAR(g.nodes.W(101), 7.0, 1e-12);  // not half of it
     EXPECT_DOUBLE_EQ(g.nodes.W(1), 7.0);
     EXPECT_NEAR(g.nodes.W(50), 7.0, 1e-12);
+}
+
+TEST(NodePlacement, TipNodeLiesAtTheTipInVerticalDepthToo) {
+    // 187 x (1.5 / 187) exceeds 1.5 in floating point: a tip node below the
+    // deepest profile point would stop the soil lookups with an input error.
+    Set_Up_Soil(kUnitsSI, 1.5, 0.3, 187, {{kSoftClay, 0.0, 1.5, 10.0, 20.0, 8.0, 9.0}});
+    ASSERT_GT(187.0 * (1.5 / 187), 1.5);
+    Place_Nodes(false);
+    const PileNode& nd = g.nodes;
+    EXPECT_EQ(nd.xv(188), 1.5);
+    EXPECT_EQ(nd.i_BottomNodeInLayer(1), 188);
+    EXPECT_DOUBLE_EQ(fn_GammaAvg(nd.xv(188)), 8.5);
+    EXPECT_EQ(g.err.i_ErrorState, 0);
 }
 
 TEST(NodePlacement, BatteredPileIsAssignedToLayersByVerticalDepth) {
@@ -248,6 +263,13 @@ TEST(LRFDLoads, TypeSumsFactoredLoadsAndTheirBlock) {
     EXPECT_DOUBLE_EQ(Factored_Nodal_Load(2, 1), 1.25 * 12.0 + 1.5 * 4.0);
     Apply_Factored_Loads(1);
     EXPECT_DOUBLE_EQ(nd.q(5), 15.0);
+    // With soil movement loading the p-y models rebuild q = ys Es + W: the
+    // factored distributed load must stay in it.
+    EXPECT_DOUBLE_EQ(nd.W(5), 15.0);
+    pd.i_NumSoilMovePts = 2;
+    g.nodes.ys(2) = 0.5;
+    PY_Store_Modulus(2, 100.0);
+    EXPECT_DOUBLE_EQ(nd.q(2), 0.5 * 100.0 + 1.25 * 12.0 + 1.5 * 4.0);
     auto block = [](const char* name, std::initializer_list<std::string> rows) {
         std::string s = Text_Of({"", "", "Distributed Lateral Loads for LRFD:", std::string(35, '-'), "", "",
                                  std::string("Sums of Distributed Lateral Load Per Unit Length due to ") + name, "",
