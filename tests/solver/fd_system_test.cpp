@@ -142,11 +142,7 @@ TEST(FdSystem, TipShearCurve) {
     p.length = 400.0;
     Set_Up_Pile(p);
     ProblemData& pd = g.pd;
-    pd.i_NumTipShearPts = 2;
-    pd.rd_TipShearY(1) = 0.0;
-    pd.rd_TipShearV(1) = 0.0;
-    pd.rd_TipShearY(2) = 1.0;
-    pd.rd_TipShearV(2) = 100.0;
+    Set_Tip_Shear_Line(100.0);
     Set_Head(1, 1.0E4, 0.0);
     const int n = g.nodes.i_NumNodes;
     struct { int points; double y_tip, vt; } cases[] = {

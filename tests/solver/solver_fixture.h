@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include "engine/store.h"
+#include "solver/solver.h"
 #include "support/captured.h"
 
 namespace tarvex_test {
@@ -109,6 +110,31 @@ inline BeamOnFoundation Hetenyi(int type, double v1, double v2, double EI, doubl
             break;
     }
     return r;
+}
+
+// Tip shear curve (0, 0), (1, v1): a straight line up to a tip movement of 1 in.
+inline void Set_Tip_Shear_Line(double v1) {
+    tarvex::ProblemData& pd = tarvex::g.pd;
+    pd.i_NumTipShearPts = 2;
+    pd.rd_TipShearY(1) = 0.0;
+    pd.rd_TipShearV(1) = 0.0;
+    pd.rd_TipShearY(2) = 1.0;
+    pd.rd_TipShearV(2) = v1;
+}
+
+// The shear changes along the pile by the soil reactions, Vt - V0 = integral of p dx:
+// the trapezoidal integral minus the change of shear (leaves the head values in g.sol).
+inline double Shear_Imbalance() {
+    using namespace tarvex;
+    const int n = g.nodes.i_NumNodes;
+    const double h = g.nodes.rd_IncrementLength;
+    double integral = 0.0;
+    for (int i = 1; i <= n; ++i) {
+        Nodal_Response(i);
+        integral += (i == 1 || i == n ? 0.5 : 1.0) * h * g.sol.rd_SoilReaction;
+    }
+    Nodal_Response(1);
+    return integral - (g.sol.rd_TipShear - g.sol.rd_Shear);
 }
 
 }  // namespace tarvex_test
