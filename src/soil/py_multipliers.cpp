@@ -30,6 +30,12 @@ double Multiplier_At(const Column& v, double x) {
 }  // namespace
 
 double fn_pMultiplier(double x) { return Multiplier_At(g.pd.rd_PMult, x); }
-double fn_yMultiplier(double x) { return Multiplier_At(g.pd.rd_YMult, x); }
+// The models divide the deflection by the y-multiplier: one that is not
+// positive (such as the zero point the option leaves without a table) scales
+// nothing and is taken as 1.
+double fn_yMultiplier(double x) {
+    const double ym = Multiplier_At(g.pd.rd_YMult, x);
+    return ym > 0.0 ? ym : 1.0;
+}
 
 }  // namespace tarvex

@@ -117,6 +117,17 @@ TEST(SoftClay, MultipliersScaleTheCurveButNotTheLimitingModulus) {
     EXPECT_NEAR(nd.Es(21), r21.es_lim, 1e-9);
 }
 
+TEST(SoftClay, ZeroMultiplierPointAtTheHeadGivesAFiniteModulus) {
+    Set_Up_Soft_Clay();
+    g.pd.i_NumPYMult = 1;  // depth 0, p- and y-multiplier 0
+    PY_SoftClay(1);        // every deflection 0
+    EXPECT_EQ(g.err.i_ErrorState, 0);
+    EXPECT_EQ(g.nodes.Es(1), Reference(0.0).es_lim);
+    g.nodes.y(1) = kY50;
+    PY_SoftClay(1);
+    EXPECT_EQ(g.nodes.Es(1), 0.0);  // p-multiplier 0: no resistance
+}
+
 TEST(SoftClay, SoilMovementLoadsTheNode) {
     Set_Up_Soft_Clay();
     PileNode& nd = g.nodes;

@@ -288,6 +288,19 @@ TEST(Multipliers, TableRulesAndOneOutside) {
     EXPECT_EQ(fn_yMultiplier(25.0), 1.0);
 }
 
+TEST(Multipliers, ZeroPointWithoutATableLeavesTheDeflectionUnscaled) {
+    // The option without a table leaves one point (depth 0, multipliers 0).
+    Set_Up_Soil(kUnitsUS, 30.0, 12.0, 40, {{kSoftClay, 0.0, 30.0, 1, 1}});
+    g.pd.i_NumPYMult = 1;
+    EXPECT_EQ(fn_pMultiplier(0.0), 0.0);
+    EXPECT_EQ(fn_yMultiplier(0.0), 1.0);
+    EXPECT_EQ(fn_yMultiplier(1.0), 1.0);
+    g.pd.i_NumPYMult = 2;
+    g.pd.rd_PYMultDepth(2) = 10.0, g.pd.rd_YMult(2) = 2.0;
+    EXPECT_DOUBLE_EQ(fn_yMultiplier(5.0), 1.0);
+    EXPECT_DOUBLE_EQ(fn_yMultiplier(7.5), 1.5);
+}
+
 TEST(Tables, Table10ExtrapolatesBelowAndHoldsAbove) {
     const double R[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     const double V[10] = {10, 20, 40, 40, 50, 60, 70, 80, 90, 95};
