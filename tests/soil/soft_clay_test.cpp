@@ -302,6 +302,19 @@ TEST(SoftClay, LayerResistanceSumsTheUltimateResistance) {
     }
     cyc += Reference(kL).pu * 10.0;
     EXPECT_NEAR(g.soil.rd_LayerResistance(1), cyc, 1e-9 * cyc);
+    // Soft clay with J takes pd = pc x / Xr at every node, also as the previous
+    // node's value where the node above lies below Xr.
+    Set_Up_Soft_Clay(kSoftClyJ);
+    g.pd.b_CyclicLoading = kTrue;
+    PY_SoftClyJ(1);
+    double cyc_j = 0;
+    for (int i = 2; i <= 61; ++i) {
+        const Reference a(10.0 * (i - 2)), b(10.0 * (i - 1));
+        cyc_j += (a.pc + b.pc) * 5.0;
+        if (b.x < b.Xr) cyc_j += (a.pd + b.pd) * 5.0;
+    }
+    cyc_j += Reference(kL).pu * 10.0;
+    EXPECT_NEAR(g.soil.rd_LayerResistance(1), cyc_j, 1e-9 * cyc_j);
 }
 
 // Report mode: the curve at a requested depth of 10 ft (120 in) in a uniform
