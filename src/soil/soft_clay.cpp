@@ -271,7 +271,9 @@ void Report_Soft_Clay_Curve(const SoftClayModel& m, int k, int i, const SoftClay
     PY_Report_Value("pu_static", s.pu, 3, Unit_Force_Per_Length());
     if (cycles) PY_Report_Value("pu_cyclic", s.pc, 3, Unit_Force_Per_Length());
 
-    PY_Report_Table_Head(m.with_j ? Unit_Force_Per_Length() : std::string(g.units.ForcePerLengthLabel.trimmed()));
+    // Soft clay heads its p column with the whole force-per-length label
+    // (blank-padded), soft clay with J with force "/" length composed.
+    PY_Report_Table_Head(m.with_j ? Unit_Force_Per_Length() : std::string(g.units.ForcePerLengthLabel.view()));
     const double* mult = on(pd.b_CyclicLoading) ? kCyclicPoints : kStaticPoints;
     for (int j = 1; j <= kCurvePoints; ++j) {
         const double y = mult[j - 1] * s.y50;

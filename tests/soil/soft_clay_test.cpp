@@ -378,6 +378,23 @@ TEST(SoftClayReport, StaticCurveBlockAndPlotRecords) {
     EXPECT_EQ(g.soil.rd_LayerResistance(1), 0.0);  // report mode leaves the solution alone
 }
 
+TEST(SoftClayReport, TableHeadInSIUnits) {
+    for (int model : {kSoftClay, kSoftClyJ}) {
+        Set_Up_Report(model, false);
+        g.pd.IUNITS = kUnitsSI;
+        Set_Unit_Labels(kUnitsSI);
+        CapturedRun out;
+        model == kSoftClay ? PY_SoftClay(1) : PY_SoftClyJ(1);
+        // "y, " and the length label "m  " from column 6, "p, " from column 25 with
+        // the label "kN/m " (soft clay) or force "/" length (soft clay with J).
+        const std::string head = std::string(5, ' ') + "y, m  " + std::string(13, ' ') + "p, " +
+                                 (model == kSoftClay ? "kN/m " : "kN/m");
+        EXPECT_NE(out.report.text().find("\n\n" + head + "\n----------------    -----------------\n"),
+                  std::string::npos)
+            << model;
+    }
+}
+
 TEST(SoftClayReport, CyclicCurveWithJInUSUnits) {
     Set_Up_Report(kSoftClyJ, true);
     CapturedRun out;
