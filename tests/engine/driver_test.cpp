@@ -97,6 +97,27 @@ TEST(Driver, AStageThisEngineLacksEndsTheRunWithRuntimeError43) {
     }
 }
 
+// Under a given head deflection and moment a case that does not converge is
+// still reported; the run then ends on runtime error 10 before the next case.
+TEST(Driver, ANonConvergedCaseUnderHeadType4IsReportedBeforeTheRunEnds) {
+    std::string input = With_Line(Example("soft_clay_free_head_us.dat"), "MaxIterations", "MaxIterations 30");
+    input = With_Line(input, "Tolerance", "Tolerance 1.0E-20");
+    input = With_Block(input, "LOADING", "END", "2\n1 4 0.5 0.0 0.0 1\n2 4 1.0 0.0 0.0 1\n0\n");
+    RunDir d;
+    EXPECT_EQ(d.run(input), 210);
+    const std::string report = d.report();
+    const size_t error = report.find("  ****  Runtime Error No. 10  ****  ");
+    const size_t summary = report.find("Output Summary for Load Case No. 1:");
+    const size_t end = report.find("The analysis ended due to runtime error No. 10.");
+    ASSERT_NE(error, std::string::npos);
+    EXPECT_LT(error, summary);
+    EXPECT_LT(summary, end);
+    EXPECT_NE(end, std::string::npos);
+    EXPECT_EQ(Count(d.msg(), "Computing lateral response of pile for load number 2"), 0);
+    EXPECT_EQ(Count(d.plot(), "Line 10("), 101);
+    EXPECT_EQ(Count(d.plot(), "Line 11"), 0);
+}
+
 TEST(Driver, MomentCapacityModeWritesNoLoadCaseLines) {
     RunDir d;
     EXPECT_EQ(d.run(With_Line(Example("soft_clay_free_head_us.dat"), "ComputeEIOnly", "ComputeEIOnly YES")), 243);
