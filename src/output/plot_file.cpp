@@ -12,7 +12,7 @@ namespace {
 constexpr int kLabelColumn = 81;         // most records
 constexpr int kNodalLabelColumn = 92;    // "Line 10"
 
-// Blanks that bring a record of `used` characters to its label column.
+// The numbers of a record followed by blanks up to its label column.
 std::string Tab_To(const std::string& numbers, int column) {
     int pad = column - 1 - int(numbers.size());
     return numbers + std::string(size_t(pad > 0 ? pad : 0), ' ');
