@@ -343,7 +343,7 @@ void Read_Sections() {
                           {"The number of points to define the pile properties is 2 to 40, not the input value of " +
                                Edit_I(points, 10),
                            ""},
-                          false);
+                          true);
         Stop_Input_Error(kPilePointsError);
     }
     pd.i_NumSections = n;

@@ -300,6 +300,10 @@ TEST(SectionRecords, TwentySectionsAreReadAndTwentyOneRefusedBeforeAnyIsRead) {
     ReadResult r = Read_Keyword_Text(With_Sections("21\n" + records.substr(3)));
     EXPECT_EQ(r.state, 117);
     EXPECT_EQ(r.msg.find("Reading section properties"), std::string::npos);
+    // The block goes to the runtime message file as well as to the report.
+    EXPECT_EQ(r.msg, "Reading title data\nReading analysis options\n\n\n**** Input Data Error No. 17 ****\n\n"
+                     "The number of points to define the pile properties is 2 to 40, not the input value of "
+                     "        42\n\n");
     EXPECT_EQ(g.pd.i_NumSections, 0);
 }
 
