@@ -53,8 +53,12 @@ TEST(Driver, PileResponseModeAnnouncesTheSectionStageOnceAndCompletesEverySectio
     EXPECT_EQ(Count(msg, "Computing nonlinear bending stiffness of section 1\n"), 1);
     for (int s = 1; s <= 3; ++s)
         EXPECT_EQ(Count(msg, "Completed computing nonlinear bending stiffness of section " + std::to_string(s) + "\n\n"), 1);
-    EXPECT_EQ(Count(d.report(), "Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness"), 1);
-    EXPECT_EQ(Count(d.report(), "Pile Section No. 3:"), 1);
+    const std::string dashes(80, '-');
+    EXPECT_EQ(Count(d.report(), "\n\n\n" + dashes + "\n    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness\n" +
+                                    dashes + "\n\nAxial thrust force values were determined from pile-head loading conditions\n\n"
+                                    "Number of Pile Sections Analyzed = 3\n\nPile Section No. 1:\n\nPile Section No. 2:\n\n"
+                                    "Pile Section No. 3:\n\n"),
+              1);
     EXPECT_EQ(Count(d.plot(), "    3" + std::string(75, ' ') + "Line 2 : Total number of sections\n"), 1);
 }
 
