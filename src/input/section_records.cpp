@@ -50,12 +50,12 @@ void Read_Circular_Rebar(int s, PileSection& sec) {
     Read_Line_Value(sec.rd_BarModulus);
     Read_Line_Value(sec.i_NumBarPositions);
     Read_Line_Value(sec.i_BarsPerBundle);
+    const long long bars = 1LL * sec.i_NumBarPositions * sec.i_BarsPerBundle;
+    Check_Count(bars, kMaxBars, "reinforcing bars");  // named on the line of the bars per position
     Read_Line_Value(sec.rd_RebarDiameter, kMmPerM);
     Read_Line_Value(sec.rd_RebarArea, kMm2PerM2);
     Read_Line_Value(sec.rd_Cover, kMmPerM);
     Read_Line_Value(sec.rd_RebarOffset, kMmPerM);
-    const long long bars = 1LL * sec.i_NumBarPositions * sec.i_BarsPerBundle;
-    Check_Count(bars, kMaxBars, "reinforcing bars");
     sec.i_NumBars = int(bars);
     for (int k = 1; k <= sec.i_NumBars; ++k) {
         sec.rd_BarDiam(k) = sec.rd_RebarDiameter;

@@ -314,11 +314,13 @@ namespace tarvex_test {
 TEST(SectionRecords, BarStrandCurveAndUserEICountsOverTheirCapacity) {
     const std::string arrangement = std::string(kConcrete) + "Rebar Arrangement Not Same As Section Above\n";
     const std::string strands = "1\n1\n5\n50.0\n24.0\n" + std::string(kConcrete);
-    struct Case { std::string records; long long count; int limit; const char* what; };
+    // lines_after: lines of the records after the line that completes the count
+    struct Case { std::string records; long long count; int limit; const char* what; int lines_after = 0; };
     const Case cases[] = {
         {Shaft(arrangement + "Rebar in noncircular pattern\n60000\n29000000\n301\n"), 301, 300, "reinforcing bars"},
-        {Shaft(Circle(151, 2, 1.0, 3.0)), 302, 300, "reinforcing bars"},
-        {Shaft(Circle(2147483647, 3, 1.0, 3.0)), 6442450941LL, 300, "reinforcing bars"},
+        // positions x bars per position, named on the bars-per-position line (diameter, area, cover, offset follow)
+        {Shaft(Circle(151, 2, 1.0, 3.0)), 302, 300, "reinforcing bars", 4},
+        {Shaft(Circle(2147483647, 3, 1.0, 3.0)), 6442450941LL, 300, "reinforcing bars", 4},
         {strands + "Autoposition strands\n1\n3\n301\n", 301, 300, "prestressing strands"},
         {strands + "Manually-positioned strands\n1\n400\n", 400, 300, "prestressing strands"},
         {Shaft("4000\n0.75\nUse default concrete tensile strength\nInput stress-strain curve for concrete\n101\n"), 101,
@@ -328,7 +330,7 @@ TEST(SectionRecords, BarStrandCurveAndUserEICountsOverTheirCapacity) {
     };
     for (const Case& c : cases) {
         std::string text = With_Sections(c.records);
-        const int line = Line_At(text, text.find("SOIL LAYERS")) - 1;  // the last line of the records
+        const int line = Line_At(text, text.find("SOIL LAYERS")) - 1 - c.lines_after;
         ReadResult r = Read_Keyword_Text(text);
         EXPECT_EQ(r.state, 176) << c.what;
         EXPECT_EQ(r.report, "\n\n**** Input Data Error No. 76 ****\n\nProblem:  The count of " + std::to_string(c.count) +
