@@ -323,6 +323,22 @@ TEST(ReeseSand, SlopingGroundWedgeDependsOnTheSideOfTheDeflection) {
     }
 }
 
+// A battered pile in level ground: depths are vertical and the wedge sees the
+// effective slope, ground slope minus batter.
+TEST(ReeseSand, BatterActsThroughVerticalDepthAndEffectiveSlope) {
+    const double batter = 10.0 * kPi / 180;
+    const int k = Sand_Layer(kSand, 35.0, 60.0);
+    g.pd.rd_BatterAngle = batter;
+    g.pd.rd_EffSlopeAngle = -batter;
+    for (int i = 1; i <= g.nodes.i_NumNodes; ++i) g.nodes.xv(i) = g.nodes.xa(i) * std::cos(batter);
+    Set_Deflections(0.3);
+    Run_Layer(PY_Sand, k);
+    const double x = 60.0 * std::cos(batter);
+    const double t0 = std::tan(batter) * std::tan(kPi / 4 + 35.0 * kPi / 360);
+    const RefSand r = Ref_Reese(24.0, x, kGamma, 35.0, 60.0, false, -batter, 1 - t0);
+    EXPECT_NEAR(g.nodes.Es(Node_At(60.0)), Ref_P(r, 0.3) / 0.3, 1e-9 * r.kx);
+}
+
 TEST(ReeseSand, ModulusNotANumberIsRuntimeError31Or32) {
     // Properties left undefined spoil the curve or the initial slope used at zero deflection.
     {
