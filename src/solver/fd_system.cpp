@@ -86,7 +86,7 @@ double Tip_Shear_Force(double y_tip) {
                        "          on its soil is no longer positive (buckling).", node, value, "",
                        "Solution: Reduce the axial load on the pile, or increase the bending stiffness",
                        "          or the embedded length of the pile."},
-                      true, 0);
+                      true);
     Stop_With_Error(Error_Code(200 + kBucklingRuntimeError), 200 + kBucklingRuntimeError);
 }
 
