@@ -337,6 +337,7 @@ void Without_Water_Report(int k, int i, double xp, double xg, const StiffClayCur
 void Stiff_Clay(StiffClay model, int k) {
     PileNode& nd = g.nodes;
     if (nd.IBOT < nd.ITOP) return;
+    Check_Clay_Slope();  // the sloping-ground factor has no wedge at 45 degrees and beyond
     const bool report = PY_Report_Mode();
     double s_sum = 0.0, c_previous = 0.0, r_previous = 0.0;
     for (int i = nd.ITOP; i <= nd.IBOT; ++i) {

@@ -343,5 +343,22 @@ TEST(StiffClayWithoutFreeWater, ReportBlocks) {
     EXPECT_EQ(Lines(s.plot)[17].substr(0, 15), Edit_E(F(16.8) * y50, 15, 7));
 }
 
+// The sloping-ground factor of the stiff clay criteria divides by cos(beta + 45 degrees):
+// an effective slope of 45 degrees or steeper is refused in every stiff clay model.
+TEST(StiffClay, EffectiveSlopeOf45DegreesIsInputError86InEveryModel) {
+    for (int model : {kStfClyBW, kStfClyAW, kStfClyAK}) {
+        auto f = model == kStfClyBW ? PY_StfClyBW : model == kStfClyAW ? PY_StfClyAW : PY_StfClyAK;
+        const int k = Clay_Layer(model, kC, kEps, kK);
+        Set_Deflections(0.01);
+        g.pd.rd_EffSlopeAngle = 0.7853981633974483;
+        Captured rep(g_Out.report), msg(g_Out.msg);
+        EXPECT_EQ(Stop_State([&] { Run_Layer(f, k); }), 186) << model;
+        EXPECT_NE(msg.text().find("**** Input Data Error No. 86 ****"), std::string::npos) << model;
+        g.pd.rd_EffSlopeAngle = 0.78;  // just flatter: a finite modulus at every node
+        Run_Layer(f, k);
+        for (int i = 1; i <= g.nodes.i_NumNodes; ++i) EXPECT_TRUE(std::isfinite(g.nodes.Es(i))) << model << " " << i;
+    }
+}
+
 }  // namespace
 }  // namespace tarvex_test
