@@ -31,7 +31,7 @@ namespace {
 using namespace tarvex;
 
 TEST(Allocation, SoftClayLoadCaseIteratesWithoutAllocating) {
-    PileSpec p;
+    PileSetup p;
     p.increments = 100;
     Set_Up_Pile(p);
     const int k = Add_Layer(kSoftClay, 0.0, 800.0);

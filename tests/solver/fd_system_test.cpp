@@ -39,7 +39,7 @@ double Computed(const ClosedFormCase& c) {
     }
 }
 
-double Exact(const ClosedFormCase& c, const PileSpec& p) {
+double Exact(const ClosedFormCase& c, const PileSetup& p) {
     const BeamOnFoundation r = Hetenyi(c.type, c.v1, c.v2, p.EI, p.Es);
     switch (c.quantity) {
         case 0: return r.A;
@@ -50,7 +50,7 @@ double Exact(const ClosedFormCase& c, const PileSpec& p) {
 }
 
 double Relative_Error(const ClosedFormCase& c, int increments) {
-    PileSpec p;
+    PileSetup p;
     p.increments = increments;
     Set_Up_Pile(p);
     Set_Head(c.type, c.v1, c.v2);
@@ -87,7 +87,7 @@ TEST(FdSystem, HetenyiClosedFormsWithinOnePercentAndSecondOrder) {
 }
 
 TEST(FdSystem, RotationalRestraintLiesBetweenFreeAndFixedHead) {
-    PileSpec p;
+    PileSetup p;
     Set_Up_Pile(p);
     Set_Head(3, 1.0E4, kKrBetween);
     Solve_Once();
@@ -103,7 +103,7 @@ TEST(FdSystem, RotationalRestraintLiesBetweenFreeAndFixedHead) {
 }
 
 TEST(FdSystem, HeadConditionEdgeCases) {
-    PileSpec p;
+    PileSetup p;
     p.increments = 50;
     Set_Up_Pile(p);
     PileNode& nd = g.nodes;
@@ -137,7 +137,7 @@ TEST(FdSystem, HeadConditionEdgeCases) {
 }
 
 TEST(FdSystem, TipShearCurve) {
-    PileSpec p;
+    PileSetup p;
     p.increments = 40;
     p.length = 400.0;
     Set_Up_Pile(p);
@@ -166,7 +166,7 @@ TEST(FdSystem, TipShearCurve) {
 
 
 TEST(FdSystem, CompressionRaisesDeflectionAndMoment) {
-    PileSpec p;
+    PileSetup p;
     const double p_winkler = 2.0 * std::sqrt(p.Es * p.EI);  // buckling load of an infinite beam on the soil
     Set_Up_Pile(p);
     Set_Head(1, 1.0E4, 0.0, 0.0);
@@ -204,7 +204,7 @@ const BucklingCase kBuckling[] = {
 TEST(FdSystem, AxialLoadBeyondBucklingStopsWithRuntimeError44) {
     for (const BucklingCase& c : kBuckling) {
         SCOPED_TRACE(c.name);
-        PileSpec p;
+        PileSetup p;
         p.length = c.length;
         Set_Up_Pile(p);
         Set_Head(c.type, c.type == 5 ? 0.5 : 1.0E4, 0.0, c.load_fraction * 2.0 * std::sqrt(p.Es * p.EI));
@@ -230,7 +230,7 @@ TEST(FdSystem, AxialLoadBeyondBucklingStopsWithRuntimeError44) {
 }
 
 TEST(FdSystem, HeadSystemTestsItsLastPivot) {
-    PileSpec p;
+    PileSetup p;
     p.increments = 40;
     Set_Up_Pile(p);
     SolutionState& s = g.sol;

@@ -30,7 +30,7 @@ int Run_Case() {
 std::string E12(double x) { return Edit_E(x, 12, 4); }
 
 TEST(LoadCase, LinearProblemConvergesAtTheSixthIteration) {
-    Set_Up_Pile(PileSpec{});
+    Set_Up_Pile(PileSetup{});
     Set_Head(1, 1.0E4, 0.0);
     Captured msg(g_Out.msg), report(g_Out.report);
     EXPECT_EQ(Run_Case(), 0);
@@ -52,7 +52,7 @@ TEST(LoadCase, LinearProblemConvergesAtTheSixthIteration) {
 
 // A negative tolerance can never be met: the iteration runs to its limit.
 TEST(LoadCase, IterationLimitReportsTheLastFiveIterationsAndRuntimeError10) {
-    Set_Up_Pile(PileSpec{});
+    Set_Up_Pile(PileSetup{});
     g.pd.i_MaxIterations = 30;
     g.pd.rd_ConvergenceTol = -1.0;
     Set_Head(1, 1.0E4, 0.0);
@@ -114,7 +114,7 @@ TEST(LoadCase, IterationEstimateOfRuntimeError10) {
 }
 
 TEST(LoadCase, ConvergenceRecommendationsForAnEstimateBelow1000) {
-    Set_Up_Pile(PileSpec{});
+    Set_Up_Pile(PileSetup{});
     g.pd.i_MaxIterations = 100;
     g.pd.rd_ConvergenceTol = 0.00001;
     g.sol.rd_dYmax = 0.002;
@@ -137,7 +137,7 @@ TEST(LoadCase, ConvergenceRecommendationsForAnEstimateBelow1000) {
 }
 
 TEST(LoadCase, ExcessiveDeflectionStopsFromTheEleventhIteration) {
-    Set_Up_Pile(PileSpec{});
+    Set_Up_Pile(PileSetup{});
     g.pd.rd_ConvergenceTol = -1.0;
     g.pd.rd_MaxDeflection = 0.01;
     Set_Head(1, 1.0E4, 0.0);
@@ -168,7 +168,7 @@ TEST(LoadCase, ExcessiveDeflectionStopsFromTheEleventhIteration) {
 }
 
 TEST(LoadCase, NotANumberDeflectionIsRuntimeError28) {
-    Set_Up_Pile(PileSpec{});
+    Set_Up_Pile(PileSetup{});
     Set_Head(1, 1.0E4, 0.0);
     g.nodes.Es(50) = std::numeric_limits<double>::quiet_NaN();
     Captured report(g_Out.report);
@@ -177,7 +177,7 @@ TEST(LoadCase, NotANumberDeflectionIsRuntimeError28) {
 }
 
 TEST(LoadCase, NoConvergenceUnderGivenDeflectionAndMomentWaitsForTheCaseReport) {
-    Set_Up_Pile(PileSpec{});
+    Set_Up_Pile(PileSetup{});
     g.pd.i_MaxIterations = 30;
     g.pd.rd_ConvergenceTol = -1.0;
     Set_Head(4, 0.1, 0.0);
@@ -196,7 +196,7 @@ TEST(LoadCase, NoConvergenceUnderGivenDeflectionAndMomentWaitsForTheCaseReport) 
 }
 
 TEST(LoadCase, SoilReactionsBalanceHeadAndTipShear) {
-    PileSpec p;
+    PileSetup p;
     p.length = 200.0;  // short enough to move at the tip
     Set_Up_Pile(p);
     Set_Tip_Shear_Line(2.0E4);

@@ -35,7 +35,7 @@ void Bend(double phi) {
 }
 
 void Set_Up_Bent_Pile(int section_type, double phi) {
-    PileSpec p;
+    PileSetup p;
     p.increments = 40;
     p.length = 400.0;
     Set_Up_Pile(p);  // EI = 1E10 lb-in^2 = 1E7 kip-in^2, the curve's initial stiffness

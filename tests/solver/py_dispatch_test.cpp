@@ -22,18 +22,18 @@ int Add_Model_Layer(int model, double top, double bottom) {
     return k;
 }
 
-struct LayerSpec {
+struct LayerSetup {
     int model;
     double bottom;
 };
 
 // An 800-in pile with 80 increments in layers from the ground surface at the head.
-void Set_Up_Layers(std::initializer_list<LayerSpec> layers) {
-    PileSpec p;
+void Set_Up_Layers(std::initializer_list<LayerSetup> layers) {
+    PileSetup p;
     p.increments = 80;
     Set_Up_Pile(p);
     double top = 0.0;
-    for (const LayerSpec& l : layers) {
+    for (const LayerSetup& l : layers) {
         Add_Model_Layer(l.model, top, l.bottom);
         top = l.bottom;
     }

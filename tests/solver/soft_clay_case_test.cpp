@@ -17,7 +17,7 @@ using namespace tarvex;
 
 // 24-in pile, EI = 1E10 lb-in^2, 800 in long, in one soft clay layer (c = 3 psi).
 void Set_Up_Soft_Clay(int increments) {
-    PileSpec p;
+    PileSetup p;
     p.increments = increments;
     Set_Up_Pile(p);
     const int k = Add_Layer(kSoftClay, 0.0, 800.0);

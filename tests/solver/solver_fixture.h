@@ -11,7 +11,7 @@
 
 namespace tarvex_test {
 
-struct PileSpec {
+struct PileSetup {
     double length = 800.0;   // in
     int increments = 200;
     double EI = 1.0E10;      // lb-in^2
@@ -22,7 +22,7 @@ struct PileSpec {
 
 // Reset store, US customary units, one elastic section, nodes placed by hand,
 // no soil layers (the soil moduli stay as set, so the problem is linear).
-inline void Set_Up_Pile(const PileSpec& p) {
+inline void Set_Up_Pile(const PileSetup& p) {
     using namespace tarvex;
     Reset_Store();
     Set_Unit_Labels(kUnitsUS);
