@@ -36,7 +36,7 @@ double Tip_Shear_Force(double y_tip) {
             for (k = 3; k < t && pd.rd_TipShearY(k) < u; ++k) {}
         const double yk = pd.rd_TipShearY(k), yk1 = pd.rd_TipShearY(k - 1);
         const double vk = pd.rd_TipShearV(k), vk1 = pd.rd_TipShearV(k - 1);
-        v = (u - yk1) * (vk - vk1) / (yk - yk1) + vk1;
+        v = yk == yk1 ? vk : (u - yk1) * (vk - vk1) / (yk - yk1) + vk1;  // a step: the value after it
     }
     return y_tip < 0.0 ? -v : v;
 }
@@ -75,9 +75,10 @@ double Tip_Shear_Force(double y_tip) {
     Stop_With_Error(Error_Code(200 + kPivotRuntimeError), 200 + kPivotRuntimeError);
 }
 
-// Runtime error 44: a recursion pivot that is not positive means the pile has
-// lost its lateral stability under the axial load (the beam-column stiffness is
-// no longer positive definite), so no deflection it yields is a response.
+// Runtime error 44: the pile has lost its lateral stability under the axial load
+// (the beam-column stiffness on the soil is no longer positive definite), so no
+// deflection the system yields is a response. Node m is the node whose pivot
+// lost its sign, or 1 for the head system.
 [[noreturn]] void Buckling_Error(int m, double pivot) {
     const std::string node = "          Node number = " + Int_Text(m);
     const std::string value = "          Pivot value = " + Edit_E(pivot, 12, 5);
@@ -90,8 +91,9 @@ double Tip_Shear_Force(double y_tip) {
     Stop_With_Error(Error_Code(200 + kBucklingRuntimeError), 200 + kBucklingRuntimeError);
 }
 
-// A pivot that is not a number comes from a soil modulus that is not one; the
-// deflections then show it (runtime error 28).
+// A recursion pivot that is not positive: the pile buckles. One that is not a
+// number comes from a soil modulus that is not one; the deflections then show
+// it (runtime error 28).
 void Check_Pivot(int m, double pivot) {
     if (pivot <= 0.0) Buckling_Error(m, pivot);
 }
