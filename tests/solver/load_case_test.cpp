@@ -113,27 +113,64 @@ TEST(LoadCase, IterationEstimateOfRuntimeError10) {
         EXPECT_EQ(Estimated_Iterations(c.limit, c.dymax, c.tol, c.delta), c.expected) << c.dymax << " " << c.delta;
 }
 
-TEST(LoadCase, ConvergenceRecommendationsForAnEstimateBelow1000) {
-    Set_Up_Pile(PileSetup{});
-    g.pd.i_MaxIterations = 100;
-    g.pd.rd_ConvergenceTol = 0.00001;
-    g.sol.rd_dYmax = 0.002;
-    g.sol.rd_DeltaDYmax = 0.0001;
-    Captured report(g_Out.report);
-    Write_Convergence_Failure();
-    const std::string text = report.text();
-    const std::string tail =
-        "The estimated number of iterations needed to obtain a solution for the current convergence \n"
-        "tolerance value is 119 iterations.\n"
-        "\n"
-        "A solution may be possible by increasing the maximum number of iterations to above this value.\n"
-        "The analysis of convergence performance found that it is not likely that a \n"
-        "solution can be obtained by changing the solution criteria for this problem. \n"
-        "However, the maximum number of iterations is less than 1000, so a solution \n"
-        "may be obtained by raising the maximum number of iterations to 1000.\n"
-        "\n";
-    ASSERT_GE(text.size(), tail.size());
-    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+struct RecommendationCase {
+    const char* name;
+    int units, max_iterations;
+    double tol, dymax, delta;
+    const char* tail;  // the end of the block
+};
+
+const RecommendationCase kRecommendations[] = {
+    {"estimate 119 below the limit of 1000", kUnitsUS, 100, 0.00001, 0.002, 0.0001,
+     "The estimated number of iterations needed to obtain a solution for the current convergence \n"
+     "tolerance value is 119 iterations.\n"
+     "\n"
+     "A solution may be possible by increasing the maximum number of iterations to above this value.\n"
+     "The analysis of convergence performance found that it is not likely that a \n"
+     "solution can be obtained by changing the solution criteria for this problem. \n"
+     "However, the maximum number of iterations is less than 1000, so a solution \n"
+     "may be obtained by raising the maximum number of iterations to 1000.\n"
+     "\n"},
+    {"estimate 2990 above 1000", kUnitsUS, 1000, 0.00001, 0.002, 0.000001,
+     "tolerance value is 2990 iterations.\n"
+     "\n"
+     "The estimated number of iterations required to obtain a solution is greater than 1000, so a \n"
+     "solution can only be obtained if the convergence tolerance is increased in value.\n"
+     "\n"
+     "The analysis of convergence performance found that it is not possible to obtain a \n"
+     "solution by changing the solution criteria for this problem. This indicates that  \n"
+     "the pile is loaded above its structural and/or geotechnical capacity.\n"},
+    {"stalled below the SI tolerance limit", kUnitsSI, 100, 0.000001, 0.000002, 0.0,
+     "The estimated number of iterations needed to obtain a solution cannot be computed.\n"
+     "for the current criteria values.\n"
+     "\n"
+     "The current value for convergence tolerance is less than the recommended upper limit of \n"
+     "0.00000254 meters, so a solution is possible if the convergence tolerance is raised to a value \n"
+     "greater than   0.2000E-05 m.\n"
+     "\n"
+     "It is recommended that the convergence tolerance not be raised above 0.00000254 meters.\n"
+     "\n"},
+    {"generic units: the estimate only", kUnitsGeneric, 100, 0.00001, 0.002, 0.0001,
+     "tolerance value is 119 iterations.\n"
+     "\n"},
+};
+
+TEST(LoadCase, ConvergenceRecommendations) {
+    for (const RecommendationCase& c : kRecommendations) {
+        SCOPED_TRACE(c.name);
+        Set_Up_Pile(PileSetup{});
+        g.pd.IUNITS = c.units;
+        Set_Unit_Labels(c.units);
+        g.pd.i_MaxIterations = c.max_iterations;
+        g.pd.rd_ConvergenceTol = c.tol;
+        g.sol.rd_dYmax = c.dymax;
+        g.sol.rd_DeltaDYmax = c.delta;
+        Captured report(g_Out.report);
+        Write_Convergence_Failure();
+        const std::string text = report.text(), tail = c.tail;
+        ASSERT_GE(text.size(), tail.size());
+        EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    }
 }
 
 TEST(LoadCase, ExcessiveDeflectionStopsFromTheEleventhIteration) {
