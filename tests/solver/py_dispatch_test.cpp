@@ -79,5 +79,18 @@ TEST(PyDispatch, LayerWithoutANodeStopsTheFirstIteration) {
     EXPECT_EQ(Dispatch(), 229);
 }
 
+TEST(PyDispatch, AModelThisEngineLacksStopsWithTheStageError) {
+    Set_Up_Layers({{kSoftClay, 400.0}, {kVuggyLS, 800.0}});
+    Captured report(g_Out.report), msg(g_Out.msg);
+    int state = 0;
+    try {
+        Vuggy_Limestone_Prepass();  // vuggy limestone runs before the first solution
+    } catch (const EngineStop&) {
+        state = g.err.i_ErrorState;
+    }
+    EXPECT_EQ(state, 243);
+    EXPECT_NE(report.text().find("Vuggy Limestone p-y curves"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tarvex_test
