@@ -105,6 +105,21 @@ void Check_Soil_Profile() {
     }
 }
 
+// A pile-response run without a pile-head load case would compute nothing and
+// still end normally; the stiffness-matrix trials and LRFD combinations bring
+// their own loads.
+void Check_Load_Cases() {
+    constexpr int kNoLoadCaseError = 80;
+    const ProblemData& pd = g.pd;
+    if (pd.i_NumLoads >= 1 || on(pd.b_UseLRFD) || on(pd.b_ComputeKmatrix)) return;
+    Input_Check_Error(kNoLoadCaseError,
+                      {"Problem:  No pile-head load case was specified.  Number of loads = " + Int_Text(pd.i_NumLoads),
+                       "",
+                       "Solution:  Specify at least one pile-head load case in the LOADING section",
+                       "of the input data.", ""},
+                      2);
+}
+
 }  // namespace
 
 void Echo_And_Check_Input() {
@@ -116,7 +131,10 @@ void Echo_And_Check_Input() {
         Filter_PY_Output_Depths();
     }
     Check_Pile_Point_Count();
-    if (g.pd.ICOM != kMomentCapacityOnly) Check_Soil_Profile();
+    if (g.pd.ICOM != kMomentCapacityOnly) {
+        Check_Soil_Profile();
+        Check_Load_Cases();
+    }
 }
 
 }  // namespace tarvex
