@@ -305,7 +305,7 @@ void Write_Case_Report(int j, int iterations) {
     r.i_MaxMomentImbalanceNode = r.i_MaxForceImbalanceNode = 0;
     if (table) Write_Table_Heading();
 
-    int next_printed = 1;
+    long long next_printed = 1;  // wide: a printing increment may be as large as any integer
     for (int i = 1; i <= n; ++i) {
         Nodal_Response(i);
         // The head shows the head values of the solution: the specified ones kept.

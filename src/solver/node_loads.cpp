@@ -17,7 +17,7 @@ namespace {
 // points at one depth) contributes nothing of its own.
 template <class Depth, class Load>
 double Tributary_Integral(double x, int m, const Depth& depth, const Load& load) {
-    if (m == 0) return 0.0;
+    if (m < 1) return 0.0;  // a count below 1 gives no distributed load
     const double h = g.nodes.rd_IncrementLength;
     const double u = std::fmax(0.0, x - h / 2);
     const double o = std::fmin(g.pd.rd_PileLength, x + h / 2);
