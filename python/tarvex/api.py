@@ -45,7 +45,9 @@ def run(problem_or_path, check: bool = True) -> Result:
 # ----------------------------------------------------------------- studies
 
 class _LocalPool:
-    """Long-lived engine workers of this process, one per slot."""
+    """Long-lived engine workers of this process, one per slot, each driven by a
+    thread of the caller that prepares the inputs and reads the results of its
+    chunk while the other workers compute."""
 
     def __init__(self, workers: int):
         self.workers = workers
@@ -100,20 +102,48 @@ def _progress(total, enabled):
     return tqdm(total=total, unit="analysis", leave=False)
 
 
-def _run_local(texts, workers, progress, chunksize):
+def _prepare(item):
+    """(text, problem, None) of an item, or (None, None, error text)."""
+    try:
+        text, prob = _input_text(item)
+        return text, prob, None
+    except (ProblemError, OSError) as e:
+        return None, None, f"problem: {e}"
+
+
+def _finish(raw, prob, error):
+    """(Result or None, error text, summary of the first load case) of one analysis."""
+    if error is not None:
+        return None, error, {}
+    if isinstance(raw, Exception):
+        return None, f"engine: {raw}", {}
+    res = _result(raw, prob)
+    err = res.error
+    return res, (_error_text(err) if err is not None else ""), res.case_summary(1)
+
+
+def _local_chunk(pool, items):
+    prepared = [_prepare(item) for item in items]
+    texts = [t for t, _, e in prepared if e is None]
+    raws = iter(pool.run_chunk(texts) if texts else [])
+    return [_finish(next(raws) if e is None else None, p, e) for _, p, e in prepared]
+
+
+def _run_local(items, workers, progress, chunksize):
     workers = workers or os.cpu_count() or 1
     pool = _local_pool(workers)
     if chunksize is None:
-        chunksize = max(1, min(64, len(texts) // (workers * 8)))
-    chunks = [(i, texts[i:i + chunksize]) for i in range(0, len(texts), chunksize)]
-    out = [None] * len(texts)
-    bar = _progress(len(texts), progress)
-    futures = {pool.threads.submit(pool.run_chunk, c): (i, c) for i, c in chunks}
+        chunksize = max(1, min(32, len(items) // (workers * 8)))
+    out = [None] * len(items)
+    bar = _progress(len(items), progress)
+    futures = {pool.threads.submit(_local_chunk, pool, items[i:i + chunksize]): i
+               for i in range(0, len(items), chunksize)}
     for fut in as_completed(futures):
-        i, c = futures[fut]
-        out[i:i + len(c)] = fut.result()
+        i = futures[fut]
+        done = fut.result()
+        out[i:i + len(done)] = done
         if bar:
-            bar.update(len(c))
+            bar.update(len(done))
     if bar:
         bar.close()
     return out
@@ -127,17 +157,20 @@ def _dask_task(text: str):
         return e
 
 
-def _run_dask(client, texts, progress):
+def _run_dask(client, items, progress):
     try:
         from distributed import as_completed as dask_completed
     except ImportError as e:  # pragma: no cover - needs a client, so Dask is there
         raise ImportError("run_many(client=...) needs Dask: install python3-distributed") from e
-    futures = client.map(_dask_task, texts, pure=False)
-    bar = _progress(len(texts), progress)
-    index = {f.key: k for k, f in enumerate(futures)}
-    out = [None] * len(texts)
+    prepared = [_prepare(item) for item in items]
+    runnable = [k for k, (_, _, e) in enumerate(prepared) if e is None]
+    futures = client.map(_dask_task, [prepared[k][0] for k in runnable], pure=False)
+    position = {f.key: k for k, f in zip(runnable, futures)}
+    bar = _progress(len(futures), progress)
+    out = [_finish(None, None, e) if e is not None else None for _, _, e in prepared]
     for fut in dask_completed(futures):
-        out[index[fut.key]] = fut.result()
+        k = position[fut.key]
+        out[k] = _finish(fut.result(), prepared[k][1], None)
         if bar:
             bar.update(1)
     if bar:
@@ -165,42 +198,19 @@ def run_many(problems, workers=None, client=None, progress=True, chunksize=None)
     import pandas as pd
     items = list(problems)
     params = getattr(problems, "parameters", None)
-    texts, owners, errors = [], [], [None] * len(items)
-    for k, item in enumerate(items):
-        try:
-            text, prob = _input_text(item)
-        except (ProblemError, OSError) as e:
-            errors[k] = f"problem: {e}"
-            continue
-        texts.append(text)
-        owners.append((k, prob))
     if client is not None:
-        raws = _run_dask(client, texts, progress)
+        done = _run_dask(client, items, progress)
     else:
-        raws = _run_local(texts, workers, progress, chunksize) if texts else []
-    results = [None] * len(items)
-    for (k, prob), raw in zip(owners, raws):
-        if isinstance(raw, Exception):
-            errors[k] = f"engine: {raw}"
-        else:
-            results[k] = _result(raw, prob)
+        done = _run_local(items, workers, progress, chunksize) if items else []
     rows = []
-    for k in range(len(items)):
+    for k, (res, error, summary) in enumerate(done):
         row = dict(params[k]) if params is not None else {}
-        res = results[k]
-        if res is not None:
-            summary = res.summary
-            if len(summary):
-                row.update(summary.iloc[0].to_dict())
-            err = res.error
-            errors[k] = _error_text(err) if err is not None else ""
-            row["status"] = res.status
-        else:
-            row["status"] = None
-        row["error"] = errors[k]
+        row.update(summary)
+        row["status"] = res.status if res is not None else None
+        row["error"] = error
         row["result"] = res
         rows.append(row)
-    df = pd.DataFrame(rows)
+    df = pd.DataFrame(rows, columns=None if rows else ["status", "error", "result"])
     front = [c for c in df.columns if c not in ("status", "error", "result")]
     return df[front + ["status", "error", "result"]]
 

@@ -42,7 +42,7 @@ def find_library() -> str:
     if env:
         if not os.path.isfile(env):
             raise LibraryNotFound(f"{LIBRARY_ENV}={env} names no file")
-        return env
+        return os.path.abspath(env)  # the workers run in folders of their own
     here = Path(__file__).resolve().parent
     for name in _LIBRARY_NAMES:
         if (here / name).is_file():

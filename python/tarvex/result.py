@@ -156,13 +156,24 @@ class Result:
             df = df.set_index(index)
         return df
 
+    def summary_columns(self) -> list:
+        u = self.units
+        return [f"head_shear_{u['F']}", f"head_deflection_{u['L']}", f"max_moment_{u['M']}",
+                f"max_shear_{u['F']}", "head_rotation_rad"]
+
+    def case_summary(self, case: int = 1) -> dict:
+        """The summary of one load case as a dict (empty when there is no such case)."""
+        records = self.plot.records(13)
+        if not 1 <= case <= len(records):
+            return {}
+        values = records[case - 1].values
+        return dict(zip(self.summary_columns(), (values[k] for k in RECORD_KEYS[13])))
+
     @functools.cached_property
     def summary(self):
         """One row per load case ("Line 13"): head shear, head deflection, maximum
         moment, maximum shear and head rotation; index `case` from 1."""
-        u = self.units
-        cols = [f"head_shear_{u['F']}", f"head_deflection_{u['L']}", f"max_moment_{u['M']}",
-                f"max_shear_{u['F']}", "head_rotation_rad"]
+        cols = self.summary_columns()
         keys = RECORD_KEYS[13]
         rows = [[i] + [r.values[k] for k in keys] for i, r in enumerate(self.plot.records(13), 1)]
         return self._frame(rows, ["case"] + cols, "case")

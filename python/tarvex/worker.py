@@ -18,14 +18,18 @@ def main(argv=None):
     os.dup2(devnull, 1)
     os.close(devnull)
     sys.stdout = sys.stderr
-    engine._worker_init(argv[0])
+    try:
+        engine._worker_init(argv[0])
+        broken = None
+    except OSError as e:  # the library cannot be loaded: say so to every request
+        broken = engine.LibraryNotFound(f"the engine worker cannot load {argv[0]}: {e}")
     while True:
         try:
             texts = engine.receive(stdin)
         except EOFError:
             return 0
         try:
-            answer = engine.run_texts(texts)
+            answer = broken or engine.run_texts(texts)
         except Exception as e:  # an answer, not a dead worker
             answer = e
         engine.send(stdout, answer)
