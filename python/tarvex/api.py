@@ -2,6 +2,7 @@
 (`run_many`), and the problems of a parametric study (`sweep`)."""
 from __future__ import annotations
 
+import atexit
 import copy
 import itertools
 import os
@@ -81,6 +82,12 @@ class _LocalPool:
 
 _pools: dict = {}
 _pools_lock = threading.Lock()
+
+
+@atexit.register
+def _close_pools():
+    for pool in list(_pools.values()):
+        pool.close()
 
 
 def _local_pool(workers: int) -> _LocalPool:

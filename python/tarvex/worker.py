@@ -21,7 +21,7 @@ def main(argv=None):
     try:
         engine._worker_init(argv[0])
         broken = None
-    except OSError as e:  # the library cannot be loaded: say so to every request
+    except (OSError, AttributeError) as e:  # no loadable library with TGO: say so to every request
         broken = engine.LibraryNotFound(f"the engine worker cannot load {argv[0]}: {e}")
     while True:
         try:
