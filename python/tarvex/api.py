@@ -200,7 +200,8 @@ def run_many(problems, workers=None, client=None, progress=True, chunksize=None)
     run as tasks on its cluster. A failed analysis never stops the others: its
     `error` column holds the error, empty for a normal end. The other columns are
     the summary of the first load case, `status` (the engine's return value) and
-    `result` (the full Result).
+    `result` (the full Result). On a cluster the package must be importable by
+    the workers and find the engine library there (TARVEX_LIBRARY or installed).
     """
     import pandas as pd
     items = list(problems)

@@ -314,8 +314,9 @@ class Result:
         return plot_length_study(self, **kw)
 
     def __repr__(self):
+        err = self.error
         state = "normal end" if self.status == 0 else (
-            f"normal end with warnings ({self.status})" if self.status < 0 else repr(self.error).split(":")[0])
+            f"normal end with warnings ({self.status})" if self.status < 0 else f"{err.kind} error {err.number}")
         return f"<tarvex.Result {state}, {len(self.plot.records(13))} load case(s)>"
 
 
