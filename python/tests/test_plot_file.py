@@ -5,7 +5,6 @@ import math
 import numpy as np
 import pytest
 
-import tarvex
 from tarvex.plot_file import RECORD_READERS, PlotFile
 from conftest import MC_US
 
