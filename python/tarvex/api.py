@@ -159,7 +159,7 @@ def _run_local(items, workers, progress, chunksize):
 def _dask_task(text: str):
     """A Dask task: one analysis in the engine worker of the Dask worker's process."""
     try:
-        return engine.process_engine().run_text(text)
+        return engine.process_engine().run_texts([text])[0]
     except engine.EngineCrashed as e:
         return e
 

@@ -108,8 +108,15 @@ def run_text(input_text: str) -> RawRun:
 
 
 def run_texts(texts) -> list:
-    """Runs several analyses one after the other (a chunk of a study)."""
-    return [run_text(t) for t in texts]
+    """Runs several analyses one after the other (a chunk of a study); an analysis
+    that cannot be started gives its exception in its place."""
+    out = []
+    for t in texts:
+        try:
+            out.append(run_text(t))
+        except (OSError, ValueError) as e:
+            out.append(e)
+    return out
 
 
 # ----------------------------------------------------------------- in the caller's process
@@ -153,7 +160,10 @@ class EngineProcess:
         return answer
 
     def run_text(self, text: str) -> RawRun:
-        return self.run_texts([text])[0]
+        answer = self.run_texts([text])[0]
+        if isinstance(answer, Exception):
+            raise answer
+        return answer
 
     def _kill(self):
         if self._proc is not None:

@@ -852,6 +852,13 @@ class Problem:
         self.options.validate()
         if self.title is not None and len(self.title) > 5:
             _fail("title", len(self.title), "has at most 5 lines")
+        for i, line in enumerate(self.title or []):
+            if "\n" in str(line) or "\r" in str(line):
+                _fail(f"title[{i}]", line, "must be one line")
+            try:
+                str(line).encode("latin-1")
+            except UnicodeEncodeError:
+                _fail(f"title[{i}]", line, "the input file holds Latin-1 characters only")
         if not 1 <= len(self.sections) <= 20:
             _fail("sections", len(self.sections), "a pile needs 1 to 20 sections")
         for i, s in enumerate(self.sections):

@@ -99,6 +99,7 @@ def test_a_built_problem_runs_like_the_same_file_written_by_hand():
     (lambda p: setattr(p, "loads", []), "loads", "[]"),
     (lambda p: setattr(p, "distributed_load", [(0.0, 1.0)]), "distributed_load", "1"),
     (lambda p: setattr(p.options, "units", "metric"), "options.units", "'metric'"),
+    (lambda p: setattr(p, "title", ["Pile \u2014 test"]), "title[0]", "'Pile \u2014 test'"),
 ])
 def test_validation_names_the_field_and_the_value(change, field, value):
     p = _elastic_problem()
