@@ -5,8 +5,9 @@ import math
 import numpy as np
 import pytest
 
+import tarvex
 from tarvex.plot_file import RECORD_READERS, PlotFile
-from conftest import MC_US
+from conftest import EXAMPLES, MC_US
 
 
 def test_every_record_kind_has_a_reader():
@@ -97,3 +98,12 @@ def test_example_tables_agree_with_the_report(example_results):
     assert "Completed Analysis 1" in us.messages and "Analysis of Individual Piles" in us.report
     two = example_results["fixed_head_two_loads_us"]
     assert len(two.summary) == 2 and two.nodes.groupby("case").size().tolist() == [len(two.case(1))] * 2
+
+
+def test_generic_units_name_their_columns_by_force_and_length():
+    p = tarvex.Problem.read(EXAMPLES / "soft_clay_free_head_us.dat")
+    p.options.units = "GENERAL"
+    result = tarvex.run(p)
+    assert list(result.summary.columns) == ["head_shear_F", "head_deflection_L", "max_moment_F_L", "max_shear_F",
+                                            "head_rotation_rad"]
+    assert "soil_reaction_F_per_L" in result.nodes.columns

@@ -90,3 +90,8 @@ def test_sweep_by_attribute_path():
     assert base.soil_layers[0].modulus == ES  # the base problem is left as it was
     with pytest.raises(tarvex.ProblemError, match="no field 'stiffness'"):
         tarvex.sweep(base, {"sections[0].stiffness": [1.0]})
+
+
+def test_an_empty_study_gives_an_empty_table():
+    table = tarvex.run_many([], progress=False)
+    assert list(table.columns) == ["status", "error", "result"] and len(table) == 0
