@@ -23,7 +23,6 @@ namespace tarvex {
 namespace {
 
 constexpr int kMomentCapacityOnly = 2;  // ICOM: section tables only, no pile response
-constexpr int kPileResponse = 3;        // ICOM: section tables, then the pile response
 
 // Every stage that can fail is followed by this test: a set error state ends
 // the analysis and leaves the end of the run to the entry point.
@@ -173,7 +172,7 @@ void Run_Pile_Response() {
     if (g.run.FormatTag == "TARVEX6") Convert_Input_Units();
     Place_Nodes(on(pd.b_UseLRFD));
     Stop_If_Failed();
-    if (pd.ICOM == kPileResponse) Run_Section_Stage(false);
+    if (Uses_Section_Tables(pd.ICOM)) Run_Section_Stage(false);
 
     g.drv.i_SavedPrintPYCurves = pd.i_PrintPYCurves;
     pd.i_PrintPYCurves = 0;

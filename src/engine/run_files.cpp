@@ -113,10 +113,10 @@ void Dispatch_Input_Reader() {
     Next_Line(g_Input, first);
     switch (Format_Of_First_Line(first)) {
         case InputFormat::Keyword: Read_Keyword_Input_File(); break;
-        case InputFormat::Previous: Read_Previous_Format_File(); break;
+        case InputFormat::Previous: Read_Tagged_Previous_Format(); break;
         case InputFormat::Untagged:
             Rewind_Input(g_Input);
-            Read_Untagged_Input_File();
+            Read_Untagged_Format();
             break;
     }
 }

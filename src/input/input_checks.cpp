@@ -130,7 +130,8 @@ void Echo_And_Check_Input() {
         Reset_Negative_Tolerance();
         Filter_PY_Output_Depths();
     }
-    Check_Pile_Point_Count();
+    // The earlier formats give no pile property points in the moment-capacity mode.
+    if (g.pd.ICOM != kMomentCapacityOnly || g.run.FormatTag == "TARVEX6") Check_Pile_Point_Count();
     if (g.pd.ICOM != kMomentCapacityOnly) {
         Check_Soil_Profile();
         Check_Load_Cases();

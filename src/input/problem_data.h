@@ -34,6 +34,11 @@ const char* Section_Type_Name(int type);
 const char* LRFD_Load_Type_Name(int type);
 const char* LRFD_Load_Type_Abbrev(int type);
 
+// Pile-response modes whose sections get moment-curvature tables that the
+// solver reads: 3, and 5 of the earlier formats. Modes 1 and 4 of the earlier
+// formats take the bending stiffness of the pile property points throughout.
+inline bool Uses_Section_Tables(int icom) { return icom == 3 || icom == 5; }
+
 struct ModelTable {
     Arr<Text<10>, kNumModelCodes> SoilModelName;  // keyword + 2 blanks, by model code
     ModelTable();

@@ -5,10 +5,8 @@
 
 namespace tarvex {
 
-constexpr int kUnsupportedFormatError = 73;  // input error: a format this engine cannot read
-
 void Read_Keyword_Input_File();    // "TARVEX6"
-void Read_Previous_Format_File();  // "TARVEX5"
-void Read_Untagged_Input_File();   // legacy untagged format
+void Read_Tagged_Previous_Format();  // "TARVEX5"
+void Read_Untagged_Format();         // legacy untagged format
 
 }  // namespace tarvex

@@ -140,6 +140,10 @@ bool Parse_Real(std::string_view s, double& x) {
 }
 
 void Read_Values(std::initializer_list<ValueTarget> targets) {
+    Read_Values(std::span<const ValueTarget>(targets.begin(), targets.size()));
+}
+
+void Read_Values(std::span<const ValueTarget> targets) {
     Cursor c;
     Next_Read_Line(c);
     for (const ValueTarget& t : targets) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string_view>
 
 #include "engine/checked_array.h"
@@ -36,6 +37,8 @@ struct ValueTarget {
 // Reads the targets in order from the next line(s) of g_Input. A value of the
 // wrong type ends the run with input error 74, the end of the file with 75.
 void Read_Values(std::initializer_list<ValueTarget> targets);
+// The same for a list of targets whose length is known only at run time.
+void Read_Values(std::span<const ValueTarget> targets);
 
 // The next line of g_Input as it stands (a CR before the line end removed).
 // The end of the file ends the run with input error 75.

@@ -123,7 +123,7 @@ void Solve_Load_Case(int j) {
     s.i_DeferredErrorState = 0;
 
     Vuggy_Limestone_Prepass();
-    const bool nonlinear_ei = pd.ICOM >= 3;
+    const bool nonlinear_ei = Uses_Section_Tables(pd.ICOM);
     s.rd_ThrustLoad = pd.IUNITS == kUnitsUS ? s.rd_AxialLoad * kKipsPerPound : s.rd_AxialLoad;
     if (nonlinear_ei) Update_Stiffness();
 

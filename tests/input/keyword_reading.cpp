@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "engine/entry.h"
 #include "engine/store.h"
 #include "input/input_file.h"
 #include "input/readers.h"
@@ -11,17 +12,23 @@
 namespace tarvex_test {
 using namespace tarvex;
 
-ReadResult Read_Keyword_Text(std::string_view text) {
+namespace {
+
+// Resets the store, loads `text` as the input file and runs `read` on it,
+// keeping what it wrote to the report and the runtime message file.
+ReadResult Run_Reader(std::string_view text, bool skip_tag_line, void (*read)()) {
     Reset_Store();
     g_Input = InputFile{};
     g_Input.text = std::string(text);
-    std::string_view tag;
-    Next_Line(g_Input, tag);
+    if (skip_tag_line) {
+        std::string_view tag;
+        Next_Line(g_Input, tag);
+    }
     ReadResult r{};
     {
         Captured report(g_Out.report), msg(g_Out.msg);
         try {
-            Read_Keyword_Input_File();
+            read();
         } catch (const EngineStop&) {
         }
         r.report = report.text();
@@ -30,6 +37,12 @@ ReadResult Read_Keyword_Text(std::string_view text) {
     r.state = g.err.i_ErrorState;
     return r;
 }
+
+}  // namespace
+
+ReadResult Read_Keyword_Text(std::string_view text) { return Run_Reader(text, true, Read_Keyword_Input_File); }
+
+ReadResult Read_Any_Format(std::string_view text) { return Run_Reader(text, false, Dispatch_Input_Reader); }
 
 std::string Fixture(const std::string& name) {
     return Read_File(std::string(TARVEX_SOURCE_DIR) + "/tests/input/fixtures/" + name);

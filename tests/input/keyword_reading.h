@@ -16,6 +16,9 @@ struct ReadResult {
 // Resets the store, reads `text` (whose first line is the tag line) and leaves
 // the store as the reader filled it.
 ReadResult Read_Keyword_Text(std::string_view text);
+// Resets the store and reads `text` from its first line through the reader
+// that line selects, as the entry point does.
+ReadResult Read_Any_Format(std::string_view text);
 
 // A fixture file of tests/input/fixtures.
 std::string Fixture(const std::string& name);
