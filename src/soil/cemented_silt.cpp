@@ -66,7 +66,7 @@ double Silt_P(const SiltCurve& s, double y) {
     else if (y <= s.ym) p = s.n == 0.0 ? s.pmc : s.C * std::pow(y, 1.0 / s.n);
     else if (y <= s.yu) p = s.pmc + s.m * (y - s.ym);
     else p = s.pu;
-    return std::fmin(p, s.kx * y);
+    return p > s.kx * y ? s.kx * y : p;  // a p that is not a number stays so, to be caught
 }
 
 int Band(double c, const double* limits, int count) {
@@ -183,7 +183,7 @@ void Silt_Shape(SiltCurve& s) {
     s.yu = 3.0 * s.b / 80.0;
     if (s.x >= 0.0) {
         s.m = (s.pu - s.pmc) / (s.yu - s.ym);
-        s.n = s.pmc / (s.ym * s.m);
+        s.n = s.pmc == 0.0 ? 0.0 : s.pmc / (s.ym * s.m);  // no resistance at all: no parabola
         s.C = s.n == 0.0 ? 0.0 : s.pmc / std::pow(s.ym, 1.0 / s.n);
         s.yk = s.kx == 0.0 ? 0.0 : std::pow(s.C / s.kx, s.n / (s.n - 1.0));
     } else {

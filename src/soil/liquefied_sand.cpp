@@ -54,10 +54,13 @@ struct LiqSandCurve {
     double pm = 1, ym = 1;
 };
 
+// The smaller of p and the limit; a p that is not a number stays so, to be caught.
+double Limited(double p, double limit) { return p > limit ? limit : p; }
+
 double Liq_Sand_P(const LiqSandCurve& s, double y) {
     if (g.pd.IUNITS == kUnitsUS)
-        return std::fmin(kLbPerInPerKnPerM * s.Pd * s.A * std::pow(kMillimetresPerInch * s.B * y, s.C), s.pu);
-    return std::fmin(s.Pd * s.A * std::pow(kMillimetresPerMetre * s.B * y, s.C), s.pu);
+        return Limited(kLbPerInPerKnPerM * s.Pd * s.A * std::pow(kMillimetresPerInch * s.B * y, s.C), s.pu);
+    return Limited(s.Pd * s.A * std::pow(kMillimetresPerMetre * s.B * y, s.C), s.pu);
 }
 
 // The criterion is written in kN, m and mm: generic units cannot use it (input error 46).
@@ -92,7 +95,7 @@ LiqSandCurve Liq_Sand_Curve(int k, int i) {
     s.C = kC0 * std::pow(s.z + 1.0, kCExponent);
     const double p150 = s.A * std::pow(kLimitDeflectionMm * s.B, s.C);
     s.limited = p150 >= kLimitResistance;
-    s.pu = s.Pd * std::fmin(p150, kLimitResistance) * (us ? kLbPerInPerKnPerM : 1.0);
+    s.pu = s.Pd * Limited(p150, kLimitResistance) * (us ? kLbPerInPerKnPerM : 1.0);
     if (s.limited) {
         const double ymm = std::exp(std::log(kLimitResistance / s.A) / s.C - std::log(s.B));
         s.yl = us ? ymm / kMillimetresPerInch : ymm / kMillimetresPerMetre;

@@ -64,15 +64,22 @@ TEST(LiquefiedSand, SecantModuliFollowRollins2005) {
     }
 }
 
-TEST(LiquefiedSand, NormalisedDepthBelowTheFirstLayer) {
+// A 0.6 m pile, 20 m long, through 4 m of the upper model (9 kN/m3) and liquefied
+// sand of unit weight gamma below, deflected 50 mm; returns the lower layer.
+int Second_Layer_Pile(int upper_model, double gamma) {
     SoilPile p;
     p.units = kUnitsSI, p.length = 20.0, p.increments = 40, p.width = 0.6;
     Set_Up_Soil_Pile(p);
-    const int k1 = Add_Layer(kSand, 0.0, 4.0);
+    const int k1 = Add_Layer(upper_model, 0.0, 4.0);
     const int k2 = Add_Layer(kLiqSand, 4.0, 20.0);
     Set_Column(g.pd.rd_ProfileGamma, k1, 9.0, 9.0);
-    Set_Column(g.pd.rd_ProfileGamma, k2, 8.0, 8.0);
+    Set_Column(g.pd.rd_ProfileGamma, k2, gamma, gamma);
     Set_Deflections(0.05);
+    return k2;
+}
+
+TEST(LiquefiedSand, NormalisedDepthBelowTheFirstLayer) {
+    const int k2 = Second_Layer_Pile(kSand, 8.0);
     Run_Layer(PY_LiqSand, k2);
     // At 10 m the average unit weight is (4 x 9 + 6 x 8) / 10: the depth of the same stress at 10 kN/m3.
     const double z = (4 * 9.0 + 6 * 8.0) / 10.0;
@@ -125,6 +132,20 @@ TEST(LiquefiedSand, GenericUnitsAreInputError46) {
         "Solution:  Select US customary or SI units for a problem with liquefied sand layers.\n\n";
     EXPECT_EQ(msg.text(), block);
     EXPECT_EQ(report.text().substr(0, block.size()), block);
+}
+
+TEST(LiquefiedSand, ModulusThatIsNotANumberIsRuntimeError48) {
+    // A negative unit weight below the first layer puts the normalised depth below -1 m
+    // from 5.15 m down (36 - 40 (x - 4) < -10 kN/m2), where (z + 1)^6.05 has no real value.
+    const int k2 = Second_Layer_Pile(kLiqSand, -40.0);
+    Captured report(g_Out.report), msg(g_Out.msg);
+    EXPECT_EQ(Stop_State([&] { Run_Layer(PY_LiqSand, k2); }), 248);
+    const std::string block = "**** Runtime Error No. 48 ****\n\n"
+                              "The computed value of soil modulus computed in liquefied sand is not-a-number for node number " +
+                              std::to_string(Node_At(5.5)) +
+                              "\n\nThis problem is usually due to a required soil property being left equal to zero.\n";
+    EXPECT_EQ(report.text(), block);
+    EXPECT_EQ(msg.text(), block);
 }
 
 TEST(LiquefiedSand, ReportBlock) {
