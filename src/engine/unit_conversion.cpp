@@ -10,9 +10,11 @@ constexpr double kInchesPerFoot = 12.0;
 constexpr double kCubicInchesPerCubicFoot = 1728.0;  // pcf -> pci
 constexpr double kSquareInchesPerSquareFoot = 144.0; // psf -> psi
 
-// Weak rock and vuggy limestone hold their compressive strength, already in
-// psi, in the cohesion column.
-bool Strength_Is_Rock(int layer_code) { return layer_code == kWeakRock || layer_code == kVuggyLS; }
+// Weak rock, vuggy limestone and massive rock hold their compressive strength,
+// already in psi, in the cohesion column.
+bool Strength_Is_Rock(int layer_code) {
+    return layer_code == kWeakRock || layer_code == kVuggyLS || layer_code == kMassRock;
+}
 
 void Scale(double& x, double f) { x *= f; }
 

@@ -49,6 +49,10 @@ void Read_Layer_Point(int code, int j, double& k) {
         case kMassRock:
             Read_Values({gamma, pd.rd_ProfileSigCi(j), pd.i_ProfileRockType(j), pd.rd_ProfileGSI(j),
                          pd.rd_ProfileEmass(j)});
+            // The massive rock criterion reads its strength and rock modulus where
+            // the other rock models keep theirs.
+            pd.rd_ProfileStrength(j) = pd.rd_ProfileSigCi(j);
+            k = pd.rd_ProfileEmass(j);
             break;
         default: break;  // frozen soil: the layer has its depths only
     }

@@ -4,10 +4,12 @@
 // message file only.
 #pragma once
 
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
 
+#include "engine/errors.h"
 #include "engine/store.h"
 #include "output/channel.h"
 #include "output/fortran_edit.h"
@@ -101,6 +103,24 @@ inline void PY_Report_Depth_Note() {
         Report_Line("surface is used when computing the p-y curve.  ");
     }
     Report_Blank_Lines(1);
+}
+
+// A labelled line whose value is in exponent notation (E12.<decimals>), then a blank and the unit.
+inline void PY_Report_Exp(std::string_view label, double value, int decimals, std::string_view unit = {}) {
+    PY_Report_Text(label, Edit_E(value, 12, decimals) + (unit.empty() ? "" : " " + std::string(unit)));
+}
+
+// The secant modulus of node i must be a number: otherwise runtime error 48
+// names the model and the node, in the report and the runtime message file.
+inline void Check_Soil_Modulus(int i, double es, std::string_view model) {
+    constexpr int kModulusNotANumber = 48;
+    if (!std::isnan(es)) return;
+    Write_Error_Block(Runtime_Error_Heading(kModulusNotANumber),
+                      {"The computed value of soil modulus computed in " + std::string(model) +
+                           " is not-a-number for node number " + Int_Text(i),
+                       "", "This problem is usually due to a required soil property being left equal to zero."},
+                      true, 0);
+    Raise_Error(200 + kModulusNotANumber);
 }
 
 // A block written to the runtime message file only.

@@ -21,5 +21,10 @@ void PY_Piedmont(int k);  // Piedmont residual soil from field-test moduli
 void PY_KSLoess(int k);   // loess from the cone tip resistance
 void PY_ElastSG(int k);   // elastic subgrade, a straight line
 void PY_UserPY(int k);    // user-input curves at the layer top and bottom
+void PY_WeakRock(int k);  // Reese (1997) weak rock
+void PY_VuggyLS(int k);   // vuggy limestone (strong rock)
+void PY_MassRock(int k);  // Liang et al. (2009) massive rock from the Hoek-Brown criterion
+void PY_LiqSand(int k);   // Rollins et al. (2005) liquefied sand
+void PY_CemSilt(int k);   // cemented silt (c-phi soil): Reese sand shape with a cohesive part
 
 }  // namespace tarvex

@@ -1,7 +1,10 @@
 // The layer dispatcher: every soil layer that holds nodes turns the nodal
 // deflections into secant moduli through its p-y model, and layers below rock
 // are marked so that their criteria measure depth from the ground surface.
+#include <algorithm>
+
 #include "engine/driver.h"
+#include "engine/errors.h"
 #include "engine/store.h"
 #include "soil/py_models.h"
 #include "solver/pile_nodes.h"
@@ -30,12 +33,12 @@ constexpr PyDispatch kPyDispatch[] = {
     {"StfClyAK", PY_StfClyAK, RockRule::kA, "Stiff Clay w/o Free Water, using k p-y curves"},
     {"Sand    ", PY_Sand, RockRule::kA, "Sand (Reese, et al.) p-y curves"},
     {"API Sand", PY_APISand, RockRule::kA, "API Sand p-y curves"},
-    {"Liq Sand", nullptr, RockRule::kA, "Liquefied Sand p-y curves"},
-    {"Cem Silt", nullptr, RockRule::kA, "Cemented Silt p-y curves"},
+    {"Liq Sand", PY_LiqSand, RockRule::kA, "Liquefied Sand p-y curves"},
+    {"Cem Silt", PY_CemSilt, RockRule::kA, "Cemented Silt p-y curves"},
     {"User p-y", PY_UserPY, RockRule::kNone, "User Input p-y Curves"},
-    {"WeakRock", nullptr, RockRule::kC, "Weak Rock p-y curves"},
-    {"Vuggy LS", nullptr, RockRule::kB, "Vuggy Limestone p-y curves"},
-    {"MassRock", nullptr, RockRule::kB, "Massive Rock p-y curves"},
+    {"WeakRock", PY_WeakRock, RockRule::kC, "Weak Rock p-y curves"},
+    {"Vuggy LS", PY_VuggyLS, RockRule::kB, "Vuggy Limestone p-y curves"},
+    {"MassRock", PY_MassRock, RockRule::kB, "Massive Rock p-y curves"},
     {"KS Loess", PY_KSLoess, RockRule::kA, "Loess p-y curves"},
     {"Piedmont", PY_Piedmont, RockRule::kB, "Piedmont Residual p-y curves"},
     {"Elast SG", PY_ElastSG, RockRule::kB, "Elastic Subgrade p-y curves"},
@@ -85,13 +88,32 @@ void Dispatch_PY_Layers() {
     }
 }
 
-// Vuggy limestone layers are evaluated once per node before the first solution
-// (the rock counter carries on from the last dispatcher pass).
+// Vuggy limestone layers get their moduli before the first solution. The
+// straightforward sweep runs every vuggy layer's model once per node of the
+// pile with the same deflections, so each run writes the same moduli; one run
+// per layer gives them, and the tallies and rock counter then receive what the
+// other n - 1 sweeps would have added.
 void Vuggy_Limestone_Prepass() {
     const PyDispatch& row = kPyDispatch[kVuggyLimestone];
-    for (int i = 1; i <= g.nodes.i_NumNodes; ++i)
-        for (int k = 1; k <= g.pd.i_Number_of_Layers; ++k)
-            if (g.nodes.i_TopNodeInLayer(k) != 0 && Layer_Model(k) == &row) Run_Layer_Model(k, row);
+    const int n = g.nodes.i_NumNodes;
+    ErrorRecord& err = g.err;
+    const Arr<int, kMaxWarningNumber> before = err.i_WarningTally;
+    int vuggy_layers = 0;
+    for (int k = 1; k <= g.pd.i_Number_of_Layers; ++k) {
+        if (g.nodes.i_TopNodeInLayer(k) == 0 || Layer_Model(k) != &row) continue;
+        Run_Layer_Model(k, row);
+        ++vuggy_layers;
+    }
+    if (vuggy_layers == 0 || n < 2) return;
+    for (int w = 1; w <= kMaxWarningNumber; ++w) {
+        const long long added = err.i_WarningTally(w) - before(w);
+        if (added > 0)
+            err.i_WarningTally(w) = int(std::min<long long>(err.i_WarningTally(w) + added * (n - 1), kMaxWarningTally));
+    }
+    // In the later sweeps the counter is positive, so every vuggy layer lies below rock.
+    for (int k = 1; k <= g.pd.i_Number_of_Layers; ++k)
+        if (g.nodes.i_TopNodeInLayer(k) != 0 && Layer_Model(k) == &row) g.soil.b_BelowRock(k) = kTrue;
+    g.soil.i_RockLayersAbove += vuggy_layers * (n - 1);
 }
 
 }  // namespace tarvex

@@ -2,7 +2,10 @@
 // layers that lie below rock.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "engine/store.h"
+#include "soil/py_models.h"
 #include "soil/py_model_fixture.h"
 #include "solver/pile_nodes.h"
 #include "solver/solver.h"
@@ -79,17 +82,59 @@ TEST(PyDispatch, LayerWithoutANodeStopsTheFirstIteration) {
     EXPECT_EQ(Dispatch(), 229);
 }
 
-TEST(PyDispatch, AModelThisEngineLacksStopsWithTheStageError) {
-    Set_Up_Layers({{kSoftClay, 400.0}, {kVuggyLS, 800.0}});
-    Captured report(g_Out.report), msg(g_Out.msg);
-    int state = 0;
-    try {
-        Vuggy_Limestone_Prepass();  // vuggy limestone runs before the first solution
-    } catch (const EngineStop&) {
-        state = g.err.i_ErrorState;
+// What the vuggy limestone pass before the first solution leaves behind.
+struct PrepassResult {
+    std::vector<double> Es;
+    int tally = 0;
+    int counter = 0;
+    std::vector<bool> below_rock;
+};
+
+PrepassResult Prepass_Result() {
+    PrepassResult r;
+    for (int i = 1; i <= g.nodes.i_NumNodes; ++i) r.Es.push_back(g.nodes.Es(i));
+    r.tally = g.err.i_WarningTally(308);
+    r.counter = g.soil.i_RockLayersAbove;
+    for (int k = 1; k <= g.pd.i_Number_of_Layers; ++k) r.below_rock.push_back(on(g.soil.b_BelowRock(k)));
+    return r;
+}
+
+// Soft clay and vuggy limestone layers (a strength of 3 psi, far below the
+// usual range, records warning -308 at every vuggy node below a layer top).
+void Set_Up_Vuggy_Layers(int counter, int tally) {
+    Set_Up_Layers({{kSoftClay, 200.0}, {kVuggyLS, 400.0}, {kSoftClay, 600.0}, {kVuggyLS, 800.0}});
+    Set_Deflections(0.0);
+    g.soil.i_RockLayersAbove = counter;
+    g.err.i_WarningTally(308) = tally;
+}
+
+TEST(PyDispatch, VuggyLimestonePassEqualsTheSweepOverEveryNode) {
+    for (int counter : {0, 3}) {
+        for (int tally : {0, 3990}) {
+            // The straightforward sweep: every vuggy layer once per node of the pile, with the rock rule after each.
+            Set_Up_Vuggy_Layers(counter, tally);
+            for (int i = 1; i <= g.nodes.i_NumNodes; ++i) {
+                for (int k : {2, 4}) {
+                    g.nodes.ITOP = g.nodes.i_TopNodeInLayer(k);
+                    g.nodes.IBOT = g.nodes.i_BottomNodeInLayer(k);
+                    PY_VuggyLS(k);
+                    if (g.soil.i_RockLayersAbove > 0) g.soil.b_BelowRock(k) = kTrue;
+                    ++g.soil.i_RockLayersAbove;
+                }
+            }
+            const PrepassResult sweep = Prepass_Result();
+            Set_Up_Vuggy_Layers(counter, tally);
+            Vuggy_Limestone_Prepass();
+            const PrepassResult pass = Prepass_Result();
+            EXPECT_EQ(pass.Es, sweep.Es);
+            EXPECT_EQ(pass.tally, sweep.tally) << counter << " " << tally;
+            EXPECT_EQ(pass.counter, sweep.counter);
+            EXPECT_EQ(pass.below_rock, sweep.below_rock);
+            EXPECT_GT(sweep.tally, tally);
+            EXPECT_NE(sweep.Es[30], kStartingSoilModulus);  // a vuggy limestone node
+            EXPECT_EQ(sweep.Es[10], kStartingSoilModulus);  // a soft clay node keeps its starting modulus
+        }
     }
-    EXPECT_EQ(state, 243);
-    EXPECT_NE(report.text().find("Vuggy Limestone p-y curves"), std::string::npos);
 }
 
 }  // namespace
