@@ -129,8 +129,8 @@ WeakRockCurve Weak_Rock_Curve(int k, int i) {
                       "Solution:  Check the input values for the week rock properties in the soil layer " +
                           Int_Text(k),
                       ""});
-    s.yA = std::pow(s.pur / (2.0 * std::pow(s.yrm, 0.25) * s.Kir), kYaExponent);
     // Without a positive initial slope the straight branch cannot meet the curve.
+    if (s.Kir > 0.0) s.yA = std::pow(s.pur / (2.0 * std::pow(s.yrm, 0.25) * s.Kir), kYaExponent);
     if (!(s.Kir > 0.0) || !std::isfinite(s.yA))
         Stop_Runtime(kNoInitialSlope,
                      {"An error was detected when computing the p-y curve for weak rock.",
