@@ -5,6 +5,7 @@
 
 #include "engine/store.h"
 #include "input/input_errors.h"
+#include "input/input_file.h"
 #include "input/keyword_sections.h"
 #include "input/readers.h"
 #include "input/value_reader.h"
@@ -17,6 +18,9 @@ constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 constexpr double kMillimetresPerMetre = 1000.0;
 constexpr int kMinSoilMovePts = 2;
 constexpr int kEchoedLineColumns = 256;  // columns of an unrecognized line in its error block
+constexpr int kMomentCapacityOnly = 2;   // ICOM: no soil and no loads
+constexpr int kMissingSectionError = 81; // a section the problem needs is missing
+constexpr int kDuplicateSectionError = 82; // a section given twice
 
 void Message(std::string_view text) { Put_Line(g_Out.msg, text); }
 
@@ -117,24 +121,75 @@ void Read_PY_Output_Depths() {
 struct SectionKeyword {
     const char* keyword;
     void (*read)();
+    const char* section;  // the section it opens, named in the error blocks
 };
 
 constexpr SectionKeyword kSectionKeywords[] = {
-    {"TITLE", Read_Title},
-    {"OPTIONS", Read_Options},
-    {"SECTIONS", Read_Sections},
-    {"AXIAL THRUST LOADS", Read_Axial_Thrust_Loads},
-    {"SOIL LAYERS", Read_Soil_Layers},
-    {"TIP SHEAR", Read_Tip_Shear},
-    {"PILE BATTER AND SLOPE", Read_Batter_And_Slope},
-    {"GROUPEFF", Read_PY_Multipliers},
-    {"GROUP EFFECT FACTORS", Read_PY_Multipliers},
-    {"LRFD LOADS", Read_LRFD_Loads},
-    {"LRFD FACTORS AND CASES", Read_LRFD_Combinations},
-    {"LOADING", Read_Pile_Head_Loading},
-    {"SOIL MOVEMENTS", Read_Soil_Movements},
-    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths},
+    {"TITLE", Read_Title, "TITLE"},
+    {"OPTIONS", Read_Options, "OPTIONS"},
+    {"SECTIONS", Read_Sections, "SECTIONS"},
+    {"AXIAL THRUST LOADS", Read_Axial_Thrust_Loads, "AXIAL THRUST LOADS"},
+    {"SOIL LAYERS", Read_Soil_Layers, "SOIL LAYERS"},
+    {"TIP SHEAR", Read_Tip_Shear, "TIP SHEAR"},
+    {"PILE BATTER AND SLOPE", Read_Batter_And_Slope, "PILE BATTER AND SLOPE"},
+    {"GROUPEFF", Read_PY_Multipliers, "GROUPEFF"},
+    {"GROUP EFFECT FACTORS", Read_PY_Multipliers, "GROUP EFFECT FACTORS"},
+    {"LRFD LOADS", Read_LRFD_Loads, "LRFD LOADS"},
+    {"LRFD FACTORS AND CASES", Read_LRFD_Combinations, "LRFD FACTORS AND CASES"},
+    {"LOADING", Read_Pile_Head_Loading, "LOADING"},
+    {"SOIL MOVEMENTS", Read_Soil_Movements, "SOIL MOVEMENTS"},
+    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths, "DEPTHS OF PRINTED P-Y CURVES"},
 };
+constexpr int kNumSectionKeywords = int(sizeof(kSectionKeywords) / sizeof(kSectionKeywords[0]));
+
+// The sections read so far, by their name.
+struct SectionsRead {
+    std::string_view names[kNumSectionKeywords];
+    int count = 0;
+    bool has(std::string_view name) const {
+        for (int i = 0; i < count; ++i)
+            if (names[i] == name) return true;
+        return false;
+    }
+};
+
+// A section given a second time would overwrite the first one's data.
+void Note_Section(SectionsRead& read, std::string_view section) {
+    if (read.has(section)) {
+        Write_Error_Block(Input_Error_Heading(kDuplicateSectionError),
+                          {"Problem:  The " + std::string(section) + " section is given a second time on line " +
+                               Int_Text(g_Input.line_number) + " of the input file.",
+                           "Solution: Give each section of the input file once."},
+                          true);
+        Stop_Input_Error(kDuplicateSectionError);
+    }
+    read.names[read.count++] = section;
+}
+
+// The sections this problem cannot be analysed without: the options and the
+// sections always, the soil layers in a pile-response run, and its loads.
+void Check_Sections_Present(const SectionsRead& read) {
+    const ProblemData& pd = g.pd;
+    std::string_view needed[4];
+    int n = 0;
+    needed[n++] = "OPTIONS";
+    if (read.has("OPTIONS")) {
+        needed[n++] = "SECTIONS";
+        if (pd.ICOM != kMomentCapacityOnly) {
+            needed[n++] = "SOIL LAYERS";
+            needed[n++] = on(pd.b_UseLRFD) ? "LRFD FACTORS AND CASES" : "LOADING";
+        }
+    }
+    for (int i = 0; i < n; ++i) {
+        if (read.has(needed[i])) continue;
+        Write_Error_Block(Input_Error_Heading(kMissingSectionError),
+                          {"Problem:  The input file has no " + std::string(needed[i]) +
+                               " section, which this problem needs.",
+                           "Solution: Add the " + std::string(needed[i]) + " section before the END line."},
+                          true);
+        Stop_Input_Error(kMissingSectionError);
+    }
+}
 
 }  // namespace
 
@@ -152,6 +207,7 @@ void Unrecognized_Command_Error(std::string_view text) {
 }
 
 void Read_Keyword_Input_File() {
+    SectionsRead read;
     for (;;) {
         std::string_view raw = Read_Text_Line();
         std::string_view keyword = Keyword_Form(raw);
@@ -160,8 +216,10 @@ void Read_Keyword_Input_File() {
         for (const SectionKeyword& s : kSectionKeywords)
             if (keyword == s.keyword) found = &s;
         if (!found) Unrecognized_Line_Error(raw);
+        Note_Section(read, found->section);
         found->read();
     }
+    Check_Sections_Present(read);
     Build_Thrust_List();
 }
 

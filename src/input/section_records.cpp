@@ -180,7 +180,20 @@ void Read_Elastic_Values(PileSection& sec, bool plastic) {
     if (sec.i_ElasShape == kShapeEmbeddedPole) Read_Line_Value(sec.rd_SectionDiameter, kMmPerM);
 }
 
-void Read_User_EI_Curves(PileSection& sec) {
+// M / EI gives the curvature of a point: a stiffness of zero or less has none.
+void Check_User_EI(int s, int t, int j, double ei) {
+    constexpr int kUserEIError = 84;
+    if (ei > 0) return;
+    Write_Error_Block(Input_Error_Heading(kUserEIError),
+                      {"Problem:  The bending stiffness of point " + Int_Text(j) + " for axial thrust " + Int_Text(t) +
+                           " of section " + Int_Text(s) + " is " + Real_Text(ei) + " (line " +
+                           Int_Text(g_Input.line_number) + " of the input file).",
+                       "Solution: Give every point of a user-defined curve a positive bending stiffness."},
+                      true);
+    Stop_Input_Error(kUserEIError);
+}
+
+void Read_User_EI_Curves(int s, PileSection& sec) {
     int nt = sec.i_NumUserEIThrusts;
     Read_Line_Value(nt);
     Check_Count(nt, kMaxUserEIThrusts, "axial thrusts of a user-defined EI section");
@@ -194,6 +207,7 @@ void Read_User_EI_Curves(PileSection& sec) {
         for (int j = 1; j <= np; ++j) {
             Read_Line_Value(sec.rd_UserEIMoment(t, j));
             Read_Line_Value(sec.rd_UserEIStiffness(t, j));
+            Check_User_EI(s, t, j, sec.rd_UserEIStiffness(t, j));
         }
     }
 }
@@ -253,7 +267,7 @@ void Read_Section_Lines(int s, PileSection& sec) {
     } else if (type == kElasticPlasticPile) {
         Read_Elastic_Plastic_Properties(s);
     } else if (type == kUserEIPile) {
-        Read_User_EI_Curves(sec);
+        Read_User_EI_Curves(s, sec);
     }
 }
 

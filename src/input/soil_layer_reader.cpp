@@ -2,6 +2,7 @@
 // depths, and the model's properties at the layer's top and bottom.
 #include "engine/store.h"
 #include "input/input_errors.h"
+#include "input/input_file.h"
 #include "input/keyword_sections.h"
 #include "input/value_reader.h"
 #include "output/report_lines.h"
@@ -58,6 +59,23 @@ void Read_Layer_Point(int code, int j, double& k) {
     }
 }
 
+// A layer that starts above the bottom of the layer over it would give two
+// soils at one depth; its profile points would disagree with the layer tops.
+void Check_Layer_Overlap(int b) {
+    constexpr int kOverlapError = 83;
+    const ProblemData& pd = g.pd;
+    if (b < 2 || !(pd.XLayerTop(b) < pd.XLayerBottom(b - 1))) return;
+    Write_Error_Block(Input_Error_Heading(kOverlapError),
+                      {"Problem:  Soil layer " + Int_Text(b) + " starts at a depth of " + Real_Text(pd.XLayerTop(b)) +
+                           ", above the bottom of soil layer " + Int_Text(b - 1) + " at " +
+                           Real_Text(pd.XLayerBottom(b - 1)) + " (line " + Int_Text(g_Input.line_number) +
+                           " of the input file).",
+                       "Solution: Correct the layer depths so that each layer starts at or below the bottom of the "
+                       "layer above it."},
+                      true);
+    Stop_Input_Error(kOverlapError);
+}
+
 }  // namespace
 
 void Read_Soil_Layers() {
@@ -71,6 +89,7 @@ void Read_Soil_Layers() {
         int code = pd.i_SoilLayer_py_Type(b);
         Read_Values({code, pd.XLayerTop(b), pd.XLayerBottom(b)});
         Check_Code(code, 1, kNumPyModels, "p-y model code");
+        Check_Layer_Overlap(b);
         pd.i_SoilLayer_py_Type(b) = code;
         const int top = 2 * b - 1, bottom = 2 * b;
         if (code == kUserPy) {

@@ -73,6 +73,11 @@ std::string Fixed(std::string_view s, int n) {
     return r;
 }
 
+std::string Real_Text(double x) {
+    const std::string field = Real_Field(x, 15);
+    return field.substr(field.find_first_not_of(' '));
+}
+
 std::string Int_Text(long long n) { return std::to_string(n); }
 
 }  // namespace tarvex

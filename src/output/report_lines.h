@@ -33,6 +33,8 @@ std::string Rule(char c);  // a line of 80 c
 
 // A fixed-length text, cut or blank-padded to n characters.
 std::string Fixed(std::string_view s, int n);
+// A real number in the layout of a field of width 15, without leading blanks.
+std::string Real_Text(double x);
 // An integer without leading blanks.
 std::string Int_Text(long long n);
 

@@ -68,7 +68,9 @@ TEST(WholeRun, TypicalRunOfAnElasticPileInSoftClay) {
     const long lateral = at("Computing lateral response of pile for load number 1");
     const long converged = at("The convergence criteria have been met");
     const long completed = at("Completed Analysis 1");
-    EXPECT_EQ(section, input_done + 1);
+    EXPECT_EQ(msg[input_done + 1], "Output of input data begun");
+    EXPECT_EQ(msg[input_done + 2], "Output of input data completed");
+    EXPECT_EQ(section, input_done + 3);
     EXPECT_EQ(section_done, section + 1);
     EXPECT_EQ(msg[section_done + 1], "");
     EXPECT_EQ(lateral, section_done + 2);

@@ -56,7 +56,38 @@ std::string Replace(std::string text, std::string_view from, std::string_view to
 
 std::string With(std::string_view section) { return With(section, Fixture("minimal.dat")); }
 
+namespace {
+
+constexpr const char* kKeywords[] = {
+    "TITLE", "OPTIONS", "SECTIONS", "AXIAL THRUST LOADS", "SOIL LAYERS", "TIP SHEAR", "PILE BATTER AND SLOPE",
+    "GROUPEFF", "GROUP EFFECT FACTORS", "LRFD LOADS", "LRFD FACTORS AND CASES", "LOADING", "SOIL MOVEMENTS",
+    "DEPTHS OF PRINTED P-Y CURVES", "END",
+};
+
+bool Is_Keyword(std::string_view line) {
+    for (const char* k : kKeywords)
+        if (line == k) return true;
+    return false;
+}
+
+// The start of the next keyword line of `text` after byte `from`.
+size_t Next_Keyword(const std::string& text, size_t from) {
+    for (size_t at = text.find('\n', from); at != std::string::npos; at = text.find('\n', at + 1)) {
+        const size_t end = text.find('\n', at + 1);
+        if (Is_Keyword(std::string_view(text).substr(at + 1, end - at - 1))) return at + 1;
+    }
+    return text.size();
+}
+
+}  // namespace
+
 std::string With(std::string_view section, std::string text) {
+    const std::string keyword(section.substr(0, section.find('\n')));
+    const size_t at = text.find("\n" + keyword + "\n");
+    if (at != std::string::npos) {  // a section of the file is replaced, as each is given once
+        const size_t end = Next_Keyword(text, at + 1);
+        return text.replace(at + 1, end - at - 1, section);
+    }
     return Replace(std::move(text), "\nEND\n", "\n" + std::string(section) + "END\n");
 }
 

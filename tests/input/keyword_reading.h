@@ -26,7 +26,8 @@ std::string Fixture(const std::string& name);
 // `text` with the first occurrence of `from` replaced by `to`.
 std::string Replace(std::string text, std::string_view from, std::string_view to);
 
-// The minimal fixture (or `text`) with `section` inserted before its "END" line.
+// The minimal fixture (or `text`) with `section` in place of the section of the
+// same keyword, or inserted before its "END" line when it has none.
 std::string With(std::string_view section);
 std::string With(std::string_view section, std::string text);
 

@@ -176,3 +176,51 @@ TEST(EndOfFile, AValidFileCutAtEveryLineEndsWithAnInputError) {
 }
 
 }  // namespace tarvex_test
+
+namespace tarvex_test {
+
+// Layer tops are made contiguous with the bottoms above them; a layer that
+// starts above the bottom of the layer over it would keep profile points at
+// its own top: input error 83 names both layers and their depths. A gap stays
+// allowed and is closed later.
+TEST(SoilLayers, OverlappingLayersAreInputError83) {
+    const std::string text = With("SOIL LAYERS\n2\n1 0.0 30.0\n55 600 0.02\n55 900 0.02\n"
+                                  "1 20.0 60.0\n55 900 0.02\n55 1200 0.01\n");
+    const int line = Line_At(text, text.find("1 20.0 60.0"));
+    ReadResult r = Read_Keyword_Text(text);
+    EXPECT_EQ(r.state, 183);
+    const std::string block = "\n\n**** Input Data Error No. 83 ****\n\nProblem:  Soil layer 2 starts at a depth of "
+                              "20.00000000, above the bottom of soil layer 1 at 30.00000000 (line " +
+                              std::to_string(line) +
+                              " of the input file).\nSolution: Correct the layer depths so that each layer starts at "
+                              "or below the bottom of the layer above it.\n";
+    EXPECT_EQ(r.report, block + Stop_Lines(83));
+    EXPECT_TRUE(r.msg.ends_with(block)) << r.msg;
+
+    EXPECT_EQ(Read_Keyword_Text(With("SOIL LAYERS\n2\n1 0.0 30.0\n55 600 0.02\n55 900 0.02\n"
+                                     "1 30.0 60.0\n55 900 0.02\n55 1200 0.01\n")).state, 0);
+    EXPECT_EQ(Read_Keyword_Text(With("SOIL LAYERS\n2\n1 0.0 30.0\n55 600 0.02\n55 900 0.02\n"
+                                     "1 35.0 60.0\n55 900 0.02\n55 1200 0.01\n")).state, 0);
+}
+
+// The echo and the solver divide the moment of a user-defined curve by its
+// bending stiffness: a stiffness of zero or less is input error 84.
+TEST(UserEI, AStiffnessOfZeroOrLessIsInputError84) {
+    for (const char* ei : {"0.0", "-5.0"}) {
+        SCOPED_TRACE(ei);
+        const std::string text = With_Sections(std::string("1\n1\n13\n50.0\n36.0\n1\n0.0\n2\n1000000.0\n2.968E11\n"
+                                                           "2000000.0\n") + ei + "\n");
+        const int line = Line_At(text, text.rfind(std::string("\n") + ei + "\n") + 1);
+        ReadResult r = Read_Keyword_Text(text);
+        EXPECT_EQ(r.state, 184);
+        const std::string value = std::string(ei) == "0.0" ? "0.0000000" : "-5.00000000";
+        const std::string block = "\n\n**** Input Data Error No. 84 ****\n\nProblem:  The bending stiffness of point 2 "
+                                  "for axial thrust 1 of section 1 is " + value + " (line " + std::to_string(line) +
+                                  " of the input file).\nSolution: Give every point of a user-defined curve a "
+                                  "positive bending stiffness.\n";
+        EXPECT_EQ(r.report, block + Stop_Lines(84));
+        EXPECT_TRUE(r.msg.ends_with(block)) << r.msg;
+    }
+}
+
+}  // namespace tarvex_test

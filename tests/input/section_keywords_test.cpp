@@ -44,16 +44,78 @@ TEST(Sections, AKeywordLongerThan256ColumnsIsComparedOnItsFirst256) {
     EXPECT_EQ(Read_Keyword_Text(Replace(Fixture("minimal.dat"), "\nEND", "\nEND" + std::string(253, ' ') + "tail")).state, 0);
 }
 
-TEST(Sections, SectionsInAnyOrderAndRepeated) {
+TEST(Sections, SectionsInAnyOrder) {
     std::string text = Fixture("minimal.dat");
-    text = With("TITLE\nnew title\n\n\n\n\nLOADING\n1\n1 2 5.0 0.0 0.0 1\n0\n", text);
+    const size_t title = text.find("TITLE\n"), options = text.find("OPTIONS\n");
+    const std::string title_section = text.substr(title, options - title);
+    text.erase(title, options - title);
+    text = Replace(text, "\nEND\n", "\n" + title_section + "END\n");
     ReadResult r = Read_Keyword_Text(text);
     ASSERT_EQ(r.state, 0) << r.report;
-    EXPECT_EQ(g.pd.Title(1).trimmed(), "new title");
-    EXPECT_TRUE(g.pd.Title(2).blank());
-    EXPECT_EQ(g.pd.i_LoadType(1), 2);
-    EXPECT_EQ(g.pd.rd_LoadCond1(1), 5.0);
-    EXPECT_EQ(r.msg, std::string(kBaseMsg) + "Reading title data\nReading pile head loading data\n");
+    EXPECT_EQ(g.pd.Title(1).trimmed(), "Elastic pile in soft clay, one load case");
+    EXPECT_EQ(g.pd.i_LoadType(1), 1);
+    EXPECT_EQ(r.msg, "Reading analysis options\nReading section properties for Section 1\n"
+                     "Reading elastic section properties for Section 1\nReading soil layering data\n"
+                     "Reading pile head loading data\nReading title data\n");
+}
+
+// A section given twice would overwrite, or add to, what the first one gave
+// (a second SECTIONS part would lengthen the pile): input error 82 names it.
+TEST(Sections, ASectionGivenTwiceIsInputError82) {
+    for (const char* keyword : {"TITLE", "LOADING", "SECTIONS", "SOIL LAYERS"}) {
+        SCOPED_TRACE(keyword);
+        std::string text = Fixture("minimal.dat");
+        const size_t from = text.find(std::string("\n") + keyword + "\n") + 1;
+        size_t to = from;
+        for (const char* next : {"OPTIONS\n", "SOIL LAYERS\n", "LOADING\n", "END\n"}) {
+            const size_t at = text.find(next, from + 1);
+            if (at != std::string::npos && (to == from || at < to)) to = at;
+        }
+        const std::string section = text.substr(from, to - from);
+        text = Replace(text, "\nEND\n", "\n" + section + "END\n");
+        const int line = Line_At(text, text.rfind(std::string("\n") + keyword + "\n") + 1);
+        ReadResult r = Read_Keyword_Text(text);
+        EXPECT_EQ(r.state, 182);
+        const std::string block = "\n\n**** Input Data Error No. 82 ****\n\nProblem:  The " + std::string(keyword) +
+                                  " section is given a second time on line " + std::to_string(line) +
+                                  " of the input file.\nSolution: Give each section of the input file once.\n";
+        EXPECT_EQ(r.report, block + Stop_Lines(82));
+        EXPECT_TRUE(r.msg.ends_with(block)) << r.msg;
+    }
+}
+
+// A file without a section its problem needs would reach the solver with
+// zero increments, iterations and tolerance: input error 81 names the section.
+TEST(Sections, ASectionTheProblemNeedsIsInputError81WhenMissing) {
+    const std::string minimal = Fixture("minimal.dat");
+    auto without = [](std::string text, const std::string& keyword, const std::string& next) {
+        const size_t from = text.find("\n" + keyword + "\n") + 1, to = text.find("\n" + next + "\n", from) + 1;
+        return text.erase(from, to - from);
+    };
+    const std::string lrfd = Replace(minimal, "UseLRFD NO", "UseLRFD YES");
+    const struct {
+        std::string text;
+        const char* missing;
+    } kCases[] = {
+        {without(minimal, "OPTIONS", "SECTIONS"), "OPTIONS"},
+        {without(minimal, "SECTIONS", "SOIL LAYERS"), "SECTIONS"},
+        {without(minimal, "SOIL LAYERS", "LOADING"), "SOIL LAYERS"},
+        {without(minimal, "LOADING", "END"), "LOADING"},
+        {lrfd, "LRFD FACTORS AND CASES"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.missing);
+        ReadResult r = Read_Keyword_Text(c.text);
+        EXPECT_EQ(r.state, 181);
+        const std::string block = "\n\n**** Input Data Error No. 81 ****\n\nProblem:  The input file has no " +
+                                  std::string(c.missing) + " section, which this problem needs.\nSolution: Add the " +
+                                  c.missing + " section before the END line.\n";
+        EXPECT_EQ(r.report, block + Stop_Lines(81));
+        EXPECT_TRUE(r.msg.ends_with(block)) << r.msg;
+    }
+    // The moment-capacity mode needs neither soil layers nor pile-head loads.
+    const std::string ei_only = Replace(minimal, "ComputeEIOnly NO", "ComputeEIOnly YES");
+    EXPECT_EQ(Read_Keyword_Text(without(without(ei_only, "SOIL LAYERS", "LOADING"), "LOADING", "END")).state, 0);
 }
 
 TEST(Sections, AxialThrustLoadsAreSortedAndACountBelowOneLeavesOneThrust) {

@@ -55,6 +55,7 @@ TEST(ThrustList, OneLoadCaseAndTheLRFDAxialLoads) {
     EXPECT_EQ(Thrust_List(), (std::vector<double>{2.5}));
     std::string lrfd = Replace(Fixture("minimal.dat"), "UseLRFD NO", "UseLRFD YES");
     lrfd = With("LRFD LOADS\n2\n1 1 0 0 9000 0\n2 2 0 0 3000 0\n", lrfd);
+    lrfd = With("LRFD FACTORS AND CASES\n1\n1 1 1 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nService\n", lrfd);
     ASSERT_EQ(Read_Keyword_Text(lrfd).state, 0);
     EXPECT_EQ(Thrust_List(), (std::vector<double>{3, 9}));
 }
