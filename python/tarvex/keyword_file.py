@@ -347,10 +347,15 @@ def read_problem(text: str, name: str = "<text>") -> P.Problem:
         L.error(f"not a keyword input file (the first token must be {FORMAT_TAG})")
     # A part that the file does not contain stays None and is not written back.
     p = P.Problem(title=None, options=None, sections=None, soil_layers=None, loads=None)
+    seen = set()
     while True:
         kw = L.keyword()
         if kw == "END":
             return p
+        # The engine refuses a part given twice (input error 82): so does the reader.
+        if kw in seen:
+            L.error(f"the {kw} section is given a second time")
+        seen.add(kw)
         if kw == "TITLE":
             p.title = [L.line()[:256] for _ in range(5)]
         elif kw == "OPTIONS":

@@ -17,7 +17,7 @@ REGRESSIONS = sorted((FIXTURES / "regressions").glob("*.dat"))
 # Crash-regression inputs that no keyword file reader can take: the Python reader
 # rejects them, naming the line, before the engine is called.
 MALFORMED = {"huge_repeat_count": "repeat count", "long_and_nul_lines": "unrecognized",
-             "negative_counts": "pile sections"}
+             "negative_counts": "pile sections", "soil_layers_given_twice": "second time"}
 
 
 def _raw(text):
