@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -314,6 +315,32 @@ TEST(LRFDRuns, AnElasticPlasticShaftFailsBeyondTheFactoredCapacityWhateverTheSig
     }
     EXPECT_NE(report.find("\n\n2 LRFD load combinations have failed.\n"), std::string::npos);
     EXPECT_NE(report.find("**** Warning - Failure for One or More LRFD Load Cases ****"), std::string::npos);
+}
+
+TEST(LRFDRuns, TheDrilledShaftExampleFailsInOneOfItsFourCombinations) {
+    RunDir d;
+    const std::string input = Read_File(std::filesystem::path(TARVEX_SOURCE_DIR) / "examples" / "lrfd_drilled_shaft_us.dat");
+    ASSERT_EQ(d.run(input), -400);
+    const std::string report = d.report();
+    EXPECT_NE(report.find("Axial thrust force values were determined from LRFD load combinations"), std::string::npos);
+    // Four distinct factored axial loads (kips): 1.25 x 300 + 1.75 x 150, 1.25 x 300, 1.25 x 300 + 1.35 x 150, 450.
+    EXPECT_NE(d.plot().find("    4" + std::string(75, ' ') +
+                            "Line 3 : Total number of axial thrusts for elastic-plastic section\n"),
+              std::string::npos);
+    for (const char* thrust : {"  0.3750000E+03", "  0.4500000E+03", "  0.5775000E+03", "  0.6375000E+03"})
+        EXPECT_NE(d.plot().find("  150" + std::string(10, ' ') + thrust + "  0.6900000E+04"), std::string::npos)
+            << thrust;
+    const size_t table = report.find("LRFD Performance by Load Case Combination");
+    ASSERT_NE(table, std::string::npos);
+    const std::string rows = report.substr(table);
+    for (const char* row : {"  1       1        0.900        6210000.", "  2       1        0.900        6210000.",
+                            "  3       1        0.900        6210000.", "  4       1        1.000        6900000."})
+        EXPECT_NE(rows.find(row), std::string::npos) << row;
+    EXPECT_NE(rows.find(" > FAIL <        68500. "), std::string::npos);
+    int pass = 0;
+    for (size_t at = rows.find("   Pass      "); at != std::string::npos; at = rows.find("   Pass      ", at + 1)) ++pass;
+    EXPECT_EQ(pass, 3);
+    EXPECT_NE(rows.find("\n\n1 LRFD load combinations have failed.\n"), std::string::npos);
 }
 
 }  // namespace
