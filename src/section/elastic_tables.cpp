@@ -132,12 +132,14 @@ void Set_Section_Plastic_Moments(int s) {
 
 }  // namespace
 
+// Every node of an elastic-plastic section gets its plastic moment; the others get none.
 void Set_Nodal_Plastic_Moments() {
     g.mct.rd_NodeMp.fill(0.0);
     for (int s = 1; s <= g.pd.i_NumSections && s <= kMaxSections; ++s)
         if (g.pd.Section(s).i_SectionType == kElasticPlasticPile) Set_Section_Plastic_Moments(s);
 }
 
+// Curves of constant E x I (the top of the section) at curvatures 10, 20, ... 1500, one per thrust.
 void Build_Elastic_EI_Table(int s) {
     MomentCurvatureTable& mc = g.mct;
     const PileSection& sec = g.pd.Section(s);
@@ -168,6 +170,8 @@ void Build_Elastic_EI_Table(int s) {
     Report_Derivation("Moment-curvature properties were derived from elastic section properties");
 }
 
+// Curves of E x I up to the plastic moment at one hundredth of the yield curvature per point,
+// then the plastic plateau; and the plastic moments of the section's nodes.
 void Build_Elastic_Plastic_EI_Table(int s) {
     Check_Elastic_Plastic_Section(s);
     MomentCurvatureTable& mc = g.mct;
@@ -211,6 +215,7 @@ void Build_Elastic_Plastic_EI_Table(int s) {
     Report_Derivation("Moment-curvature properties were derived from elastic-plastic section properties");
 }
 
+// The user's moment-EI curves, one per thrust, refined to at most 150 points by even steps.
 void Build_User_EI_Table(int s) {
     Check_User_Curves(s);
     MomentCurvatureTable& mc = g.mct;

@@ -1,6 +1,7 @@
-// LRFD load combinations (load and resistance factor design): factored
-// pile-head loads from the unfactored load groups, and the check of every
-// section's largest moment against its factored moment capacity.
+// LRFD load combinations (load and resistance factor design, as in the
+// AASHTO LRFD bridge design code): factored pile-head loads from the
+// unfactored load groups, and the strength check of every section's largest
+// moment against its factored moment capacity, Mu < phi Mn.
 #include "solver/lrfd_combinations.h"
 
 #include <algorithm>
@@ -148,6 +149,7 @@ bool Write_Performance_Row(int j, int s) {
 
 }  // namespace
 
+// Totals by load type, the factored loads of every combination and the factored thrust list.
 void Compute_Factored_Loads() {
     const ProblemData& pd = g.pd;
     LRFDLoads& L = g.lrfd;
@@ -165,10 +167,12 @@ void Compute_Factored_Loads() {
     Replace_Thrust_List();
 }
 
+// Factored pile-head loads of combination c, after the batter transformation.
 double Factored_Shear(int c) { return g.lrfd.rd_FactoredShear(c); }
 double Factored_Moment(int c) { return g.lrfd.rd_FactoredMoment(c); }
 double Factored_Axial(int c) { return g.lrfd.rd_FactoredAxial(c); }
 
+// The table of every combination and section, then the count of failed combinations.
 void Write_LRFD_Performance() {
     const ProblemData& pd = g.pd;
     Write_Performance_Heading();

@@ -343,5 +343,24 @@ TEST(LRFDRuns, TheDrilledShaftExampleFailsInOneOfItsFourCombinations) {
     EXPECT_NE(rows.find("\n\n1 LRFD load combinations have failed.\n"), std::string::npos);
 }
 
+TEST(LRFDRuns, AFactoredDistributedLoadActsAsTheSameLoadOfAnOrdinaryCase) {
+    // Dead load: 5000 lb at the head and 10 lb/in over the top 600 in, factored by 1.5.
+    const std::string groups = "1\n1 1 5000.0 0.0 0.0 2\n1 0.0 10.0\n2 600.0 10.0\n";
+    const std::string combos = "1\n1 1.5 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nStrength IV\n";
+    std::string ordinary = LRFD_Problem(kElasticShaft, "", "");
+    ordinary.replace(ordinary.find("UseLRFD YES"), 11, "UseLRFD NO");
+    ordinary.replace(ordinary.find("LOADING\n"), std::string::npos,
+                     "LOADING\n1\n1 1 7500.0 0.0 0.0 1\n2\n1 0.0 15.0\n2 600.0 15.0\nEND\n");
+    RunDir a, b;
+    ASSERT_EQ(a.run(LRFD_Problem(kElasticShaft, groups, combos)), 0) << a.report();
+    ASSERT_EQ(b.run(ordinary), 0) << b.report();
+    const auto ra = Nodal_Records(a.plot()), rb = Nodal_Records(b.plot());
+    ASSERT_EQ(ra.size(), 401u);
+    ASSERT_EQ(rb.size(), 401u);
+    for (size_t i = 0; i < ra.size(); ++i)
+        for (size_t v = 1; v <= 3; ++v) EXPECT_NEAR(ra[i][v], rb[i][v], 1e-9 * std::fabs(rb[i][v]) + 1e-12) << i;
+    EXPECT_GT(ra[0][1], 0.0);
+}
+
 }  // namespace
 }  // namespace tarvex_test
