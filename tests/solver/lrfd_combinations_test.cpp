@@ -360,6 +360,12 @@ TEST(LRFDRuns, AFactoredDistributedLoadActsAsTheSameLoadOfAnOrdinaryCase) {
     for (size_t i = 0; i < ra.size(); ++i)
         for (size_t v = 1; v <= 3; ++v) EXPECT_NEAR(ra[i][v], rb[i][v], 1e-9 * std::fabs(rb[i][v]) + 1e-12) << i;
     EXPECT_GT(ra[0][1], 0.0);
+    // The load-type block of the distributed loads comes with the combination, after the section tables.
+    const std::string report = a.report();
+    const size_t block = report.find("Distributed Lateral Loads for LRFD:");
+    ASSERT_NE(block, std::string::npos);
+    EXPECT_EQ(report.find("Distributed Lateral Loads for LRFD:", block + 1), std::string::npos);
+    EXPECT_LT(report.find("Moment-curvature properties were derived from elastic section properties"), block);
 }
 
 }  // namespace
