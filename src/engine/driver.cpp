@@ -95,10 +95,14 @@ void Clear_Case_Start() {
     g.sol.rd_TipShear = 0.0;
 }
 
-void Clear_Section_Max_Moments(int j) {
+// The per-section maxima of case j come from its converged solution alone:
+// the stiffness updates of the iterations have recorded moments and shears of
+// intermediate deflections, and the LRFD table rates both.
+void Clear_Section_Maxima(int j) {
+    SolutionState& sol = g.sol;
     for (int s = 1; s <= kMaxSections; ++s) {
-        g.sol.rd_SectionMaxMoment(j, s) = 0.0;
-        g.sol.i_SectionMaxMomentNode(j, s) = 0;
+        sol.rd_SectionMaxMoment(j, s) = sol.rd_SectionMaxShear(j, s) = 0.0;
+        sol.i_SectionMaxMomentNode(j, s) = sol.i_SectionMaxShearNode(j, s) = 0;
     }
 }
 
@@ -132,7 +136,7 @@ void Solve_Analysis_Case(int j) {
         }
     }
 
-    Clear_Section_Max_Moments(j);
+    Clear_Section_Maxima(j);
     g.rep.b_StiffnessTrial = kFalse;
     Write_Case_Report(j, g.sol.i_Iteration);
     // A failure that the solver deferred until its case was reported ends the run here.
@@ -170,7 +174,8 @@ void Run_Pile_Response() {
     Make_Layer_Tops_Contiguous();
     Plot_Section_Count(pd.i_NumSections);
     if (g.run.FormatTag == "TARVEX6") Convert_Input_Units();
-    Place_Nodes(on(pd.b_UseLRFD));
+    // Positions only: the factored distributed loads are set up with each combination.
+    Place_Nodes(false);
     Stop_If_Failed();
     if (Uses_Section_Tables(pd.ICOM)) Run_Section_Stage(false);
 

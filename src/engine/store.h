@@ -12,6 +12,7 @@
 #include "section/moment_curvature_table.h"
 #include "soil/soil_state.h"
 #include "solver/case_report.h"
+#include "solver/lrfd_combinations.h"
 #include "solver/pile_node.h"
 #include "solver/solution_state.h"
 
@@ -28,6 +29,7 @@ struct Store {
     MomentCurvatureTable mct;  // bending stiffness tables of the sections
     DriverState drv;   // stage of the analysis driver
     CaseResults rep;   // per-case results and equilibrium check of the response report
+    LRFDLoads lrfd;    // factored loads of the LRFD combinations
 };
 
 extern Store& g;

@@ -32,6 +32,21 @@ void Plot_Section_Count(int num_sections) {
     Put_Line(g_Out.plot, Plot_Int(num_sections) + std::string(75, ' ') + "Line 2 : Total number of sections");
 }
 
+void Plot_Thrust_Count(int num_thrusts, std::string_view label) {
+    Put_Line(g_Out.plot, Plot_Int(num_thrusts) + std::string(75, ' ') + std::string(label));
+}
+
+void Plot_Curve_Heading(int num_points, double thrust, double capacity, std::string_view label) {
+    const std::string numbers = Plot_Int(num_points) + std::string(10, ' ') + Plot_Real(thrust) + Plot_Real(capacity);
+    Put_Line(g_Out.plot, Tab_To(numbers, kLabelColumn) + std::string(label));
+}
+
+void Plot_Curve_Point(double moment, double ei, double curvature, std::string_view label, int s, int t, int p) {
+    const std::string numbers = Plot_Real(moment) + Plot_Real(ei) + Plot_Real(curvature);
+    Put_Line(g_Out.plot, Tab_To(numbers, kLabelColumn) + std::string(label) + Int_Text(s) + ", AxLd#=" +
+                             Int_Text(t) + ", CurvPnt#=" + Int_Text(p));
+}
+
 void Plot_PY_Curve_Count(int num_curves) {
     Put_Line(g_Out.plot, Plot_Int(num_curves) + std::string(75, ' ') + "Line 6 : number of output p-y curves");
 }

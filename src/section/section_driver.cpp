@@ -3,16 +3,18 @@
 
 #include "engine/driver.h"
 #include "engine/store.h"
+#include "section/elastic_tables.h"
 
 namespace tarvex {
 
-constexpr int kElasticSection = 11;
-constexpr int kMomentCapacityOnly = 2;  // ICOM of a run that reports the section tables only
-
 void Analyze_Pile_Section() {
-    const PileSection& sec = g.pd.Section(g.drv.i_CurrentSection);
-    if (g.pd.ICOM == kMomentCapacityOnly || sec.i_SectionType != kElasticSection)
-        Stop_Stage_Not_Available("moment-curvature and bending stiffness analysis of pile sections");
+    const int s = g.drv.i_CurrentSection;
+    switch (g.pd.Section(s).i_SectionType) {
+        case kElasticPile: Build_Elastic_EI_Table(s); break;
+        case kElasticPlasticPile: Build_Elastic_Plastic_EI_Table(s); break;
+        case kUserEIPile: Build_User_EI_Table(s); break;
+        default: Stop_Stage_Not_Available("moment-curvature and bending stiffness analysis of pile sections");
+    }
 }
 
 }  // namespace tarvex

@@ -3,9 +3,10 @@
 
 namespace tarvex {
 
-// Analyses the section i_CurrentSection of the driver. An elastic section
-// (type 11) of a pile-response run needs no table: the solver keeps E x I of
-// its property points. Every other case needs the moment-curvature analysis.
+// Fills the moment-curvature tables of the section i_CurrentSection of the
+// driver, with their plot records and report lines. Elastic, elastic-plastic
+// and user-defined sections get their tables from their elastic properties or
+// the user's curves; the other types need the moment-curvature analysis.
 void Analyze_Pile_Section();
 
 }  // namespace tarvex

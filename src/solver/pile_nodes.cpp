@@ -5,6 +5,7 @@
 
 #include "engine/store.h"
 #include "output/report_lines.h"
+#include "section/elastic_tables.h"
 
 namespace tarvex {
 
@@ -35,6 +36,8 @@ void Place_Nodes(bool lrfd) {
     }
     Assign_Node_Sections(n);
     Assign_Nodes_To_Layers(n);
+    // The plastic moments follow the nodes: a shortened pile has other node positions.
+    Set_Nodal_Plastic_Moments();
     if (lrfd) Build_LRFD_Nodal_Loads();
     if (pd.i_NumSoilMovePts >= 2) Nodal_Soil_Movement(n);
 }

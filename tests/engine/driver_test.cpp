@@ -45,6 +45,10 @@ const char* kThreeSections =
     "2\n11\n20.0\n3\n29000000.0\n24.0\n24.0\n0.5\n0.5\n36.91371\n36.91371\n2549.354\n2549.354\n"
     "3\n11\n20.0\n3\n29000000.0\n24.0\n24.0\n0.5\n0.5\n36.91371\n36.91371\n2549.354\n2549.354\n";
 
+std::string kElastic(const std::string& s) {
+    return "Pile Section No. " + s + ":\n\nMoment-curvature properties were derived from elastic section properties\n\n\n";
+}
+
 TEST(Driver, PileResponseModeAnnouncesTheSectionStageOnceAndCompletesEverySection) {
     RunDir d;
     ASSERT_EQ(d.run(With_Block(Example("soft_clay_free_head_us.dat"), "SECTIONS", "SOIL LAYERS", kThreeSections)), 0);
@@ -56,10 +60,15 @@ TEST(Driver, PileResponseModeAnnouncesTheSectionStageOnceAndCompletesEverySectio
     const std::string dashes(80, '-');
     EXPECT_EQ(Count(d.report(), "\n\n\n" + dashes + "\n    Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness\n" +
                                     dashes + "\n\nAxial thrust force values were determined from pile-head loading conditions\n\n"
-                                    "Number of Pile Sections Analyzed = 3\n\nPile Section No. 1:\n\nPile Section No. 2:\n\n"
-                                    "Pile Section No. 3:\n\n"),
+                                    "Number of Pile Sections Analyzed = 3\n\n" + kElastic("1") + kElastic("2") +
+                                    kElastic("3")),
               1);
     EXPECT_EQ(Count(d.plot(), "    3" + std::string(75, ' ') + "Line 2 : Total number of sections\n"), 1);
+    // One thrust count, for section 1; one curve of 150 points per section.
+    EXPECT_EQ(Count(d.plot(), "Line 3 : Total number of axial thrusts for elastic section\n"), 1);
+    EXPECT_EQ(Count(d.plot(), "Line 4 : "), 3);
+    EXPECT_EQ(Count(d.plot(), "Line 5 : "), 450);
+    EXPECT_EQ(Count(d.plot(), "for Sect#=3, AxLd#=1, CurvPnt#=150\n"), 1);
 }
 
 // A stage the problem needs but this engine lacks ends the run with runtime
@@ -71,18 +80,12 @@ TEST(Driver, AStageThisEngineLacksEndsTheRunWithRuntimeError43) {
         const char* stage;
         bool solved;  // the load case was solved before the stage was reached
     } kCases[] = {
-        {With_Line(base, "ComputeEIOnly", "ComputeEIOnly YES"),
-         "moment-curvature and bending stiffness analysis of pile sections", false},
         {With_Line(base, "ComputeKmatrix", "ComputeKmatrix YES"), "pile-head stiffness matrix", true},
         {With_Block(base, "LOADING", "END", "1\n1 1 15000.0 0.0 50000.0 0\n0\n"),
          "pile-head deflection versus pile length", true},
         {With_Block(With_Line(base, "PrintPYCurves", "PrintPYCurves YES"), "LOADING", "END",
                     "1\n1 1 15000.0 0.0 50000.0 1\n0\nDEPTHS OF PRINTED P-Y CURVES\n1\n1 10.0\n"),
          "p-y curves at requested depths", true},
-        {With_Block(With_Line(base, "UseLRFD", "UseLRFD YES"), "LOADING", "END",
-                    "0\n0\nLRFD LOADS\n1\n1 1 15000.0 0.0 50000.0 0\nLRFD FACTORS AND CASES\n1\n"
-                    "1 1.25 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nStrength I\n"),
-         "LRFD load combinations", false},
         {With_Block(base, "SECTIONS", "SOIL LAYERS",
                     "1\n1\n4\n60.0\n24.0\n0.5\n36000.0\n29000000.0\n"),
          "moment-curvature and bending stiffness analysis of pile sections", false},
@@ -124,11 +127,15 @@ TEST(Driver, ANonConvergedCaseUnderHeadType4IsReportedBeforeTheRunEnds) {
 
 TEST(Driver, MomentCapacityModeWritesNoLoadCaseLines) {
     RunDir d;
-    EXPECT_EQ(d.run(With_Line(Example("soft_clay_free_head_us.dat"), "ComputeEIOnly", "ComputeEIOnly YES")), 243);
+    EXPECT_EQ(d.run(With_Line(Example("soft_clay_free_head_us.dat"), "ComputeEIOnly", "ComputeEIOnly YES")), 0);
     EXPECT_EQ(Count(d.msg(), "Computing lateral response"), 0);
+    EXPECT_EQ(Count(d.msg(), "Completed computing nonlinear bending stiffness of section 1\n"), 1);
     EXPECT_EQ(Count(d.report(), "Summary of Pile Response(s)"), 0);
+    EXPECT_EQ(Count(d.report(), "Moment-curvature properties were derived from elastic section properties\n"), 1);
     EXPECT_EQ(Count(d.plot(), "Line 2 : Total number of sections"), 1);
+    EXPECT_EQ(Count(d.plot(), "Line 5 : "), 150);
     EXPECT_EQ(Count(d.plot(), "Line 6"), 0);
+    EXPECT_EQ(Count(d.plot(), "Line 9"), 0);
 }
 
 class ConvertInputUnits : public ::testing::Test {

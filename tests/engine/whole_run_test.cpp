@@ -80,11 +80,28 @@ TEST(WholeRun, TypicalRunOfAnElasticPileInSoftClay) {
     const std::vector<std::string> tail(msg.begin() + completed, msg.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"Completed Analysis 1", "", "", "The analysis ended normally. ", ""}));
 
-    // Plot records in the order of the file's layout.
-    std::vector<std::string> expected = {"Line 1", "Line 2", "Line 6", "Line 9"};
+    // Plot records in the order of the file's layout: the elastic section's
+    // table of one thrust (150 points) comes before the load case.
+    std::vector<std::string> expected = {"Line 1", "Line 2", "Line 3", "Line 4"};
+    expected.insert(expected.end(), 150, "Line 5");
+    expected.insert(expected.end(), {"Line 6", "Line 9"});
     expected.insert(expected.end(), 101, "Line 10");
     expected.insert(expected.end(), {"Line 11", "Line 13"});
     EXPECT_EQ(Plot_Record_Names(d.plot()), expected);
+    EXPECT_EQ(expected.size(), 259u);
+
+    // The table of E x I = 29E6 psi x 2549.354 in^4 = 7.3931266E10 lb-in^2 at 50 kips, in kips and inches.
+    const std::vector<std::string> plot = Lines(d.plot());
+    EXPECT_EQ(plot[2], "    1" + std::string(75, ' ') + "Line 3 : Total number of axial thrusts for elastic section");
+    EXPECT_EQ(plot[3], "  150" + std::string(10, ' ') + "  0.5000000E+02  0.1108969E+12" + std::string(35, ' ') +
+                           "Line 4 : Num. Elas. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips) "
+                           "for linear EI pile at top of section");
+    EXPECT_EQ(plot[4], "  0.7393127E+09  0.7393127E+08  0.1000000E+02" + std::string(35, ' ') +
+                           "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=1, AxLd#=1, "
+                           "CurvPnt#=1");
+    EXPECT_EQ(plot[153], "  0.1108969E+12  0.7393127E+08  0.1500000E+04" + std::string(35, ' ') +
+                             "Line 5 : Elastic Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=1, "
+                             "AxLd#=1, CurvPnt#=150");
 
     // The report blocks in order.
     Expect_In_Order(d.report(), {"   Tarvex for Windows, Version 2012-06.030",
@@ -93,7 +110,8 @@ TEST(WholeRun, TypicalRunOfAnElasticPileInSoftClay) {
                                  "Computations of Nominal Moment Capacity and Nonlinear Bending Stiffness",
                                  "Axial thrust force values were determined from pile-head loading conditions",
                                  "Number of Pile Sections Analyzed = 1",
-                                 "Pile Section No. 1:",
+                                 "Pile Section No. 1:\n\nMoment-curvature properties were derived from elastic "
+                                 "section properties\n\n\n",
                                  "Computed Values of Pile Loading and Deflection",
                                  "for Lateral Loading for Load Case Number 1",
                                  "Pile-head conditions are Shear and Moment (Loading Type 1)",
@@ -111,7 +129,10 @@ TEST(WholeRun, TypicalRunOfAnElasticPileInSoftClay) {
 TEST(WholeRun, TwoLoadCasesWithoutPYDepthsWriteOneLine6AndOneLine11PerCase) {
     RunDir d;
     ASSERT_EQ(d.run(Example("fixed_head_two_loads_us.dat")), 0);
-    std::vector<std::string> expected = {"Line 1", "Line 2", "Line 6", "Line 9"};
+    // Both cases have no axial thrust: one thrust, one curve.
+    std::vector<std::string> expected = {"Line 1", "Line 2", "Line 3", "Line 4"};
+    expected.insert(expected.end(), 150, "Line 5");
+    expected.insert(expected.end(), {"Line 6", "Line 9"});
     expected.insert(expected.end(), 101, "Line 10");
     expected.push_back("Line 11");
     expected.insert(expected.end(), 101, "Line 10");
@@ -203,6 +224,15 @@ TEST(WholeRun, EveryExampleEndsNormallyAndPassesTheEquilibriumCheck) {
         EXPECT_EQ(Count(r, "Solution Error"), 0);
         EXPECT_EQ(Count(r, "SOLUTION ERROR"), 0);
         EXPECT_EQ(Count(d.msg(), "The analysis ended normally. "), 1);
+        // The section tables come between "Line 2" and "Line 6": the thrust count once, then per
+        // thrust a curve heading and its points; the report says where each section's curves come from.
+        const std::vector<std::string> names = Plot_Record_Names(d.plot());
+        ASSERT_GE(names.size(), 6u);
+        EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 4),
+                  (std::vector<std::string>{"Line 1", "Line 2", "Line 3", "Line 4"}));
+        const size_t line6 = size_t(std::find(names.begin(), names.end(), "Line 6") - names.begin());
+        for (size_t k = 4; k < line6; ++k) EXPECT_TRUE(names[k] == "Line 4" || names[k] == "Line 5") << k;
+        EXPECT_EQ(Count(r, "Moment-curvature properties were derived from "), Count(r, "Pile Section No. "));
     }
     EXPECT_GE(examples, 4);
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/plot_records.h"
 #include "support/run_dir.h"
 
 namespace tarvex_test {
@@ -36,19 +37,6 @@ std::string Problem(const std::string& soil_layers) {
 const std::string kSubgrade = "13 0.0 110.0\n62.4 50.0\n62.4 50.0\n";
 // The line p = 1800 y as a user-input curve at the top and at the bottom.
 const std::string kStraightLine = "14 0.0 110.0\n62.4 2\n0.0 0.0\n20.0 36000.0\n62.4 2\n0.0 0.0\n20.0 36000.0\n";
-
-// The six values of every "Line 10" record of the plot file: depth, y, M, V, p, EI.
-std::vector<std::vector<double>> Nodal_Records(const std::string& plot) {
-    std::vector<std::vector<double>> out;
-    for (const std::string& line : Lines(plot)) {
-        if (line.find("Line 10(") == std::string::npos) continue;
-        std::istringstream in(line.substr(0, 90));
-        std::vector<double> v(6);
-        for (double& x : v) in >> x;
-        out.push_back(v);
-    }
-    return out;
-}
 
 // Runtime error 43: an engine built without the stages of the pile response.
 constexpr int kStageNotAvailable = 243;
