@@ -226,13 +226,19 @@ TEST(WholeRun, EveryExampleEndsNormallyAndPassesTheEquilibriumCheck) {
         EXPECT_EQ(Count(d.msg(), "The analysis ended normally. "), 1);
         // The section tables come between "Line 2" and "Line 6": the thrust count once, then per
         // thrust a curve heading and its points; the report says where each section's curves come from.
+        // A file of an earlier format in a mode without section data has no section tables.
         const std::vector<std::string> names = Plot_Record_Names(d.plot());
         ASSERT_GE(names.size(), 6u);
+        const int sections = std::stoi(Lines(d.plot())[1].substr(0, 5));
+        EXPECT_EQ(Count(r, "Moment-curvature properties were derived from "), sections);
+        if (sections == 0) {
+            EXPECT_EQ(names[2], "Line 6");
+            continue;
+        }
         EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + 4),
                   (std::vector<std::string>{"Line 1", "Line 2", "Line 3", "Line 4"}));
         const size_t line6 = size_t(std::find(names.begin(), names.end(), "Line 6") - names.begin());
         for (size_t k = 4; k < line6; ++k) EXPECT_TRUE(names[k] == "Line 4" || names[k] == "Line 5") << k;
-        EXPECT_EQ(Count(r, "Moment-curvature properties were derived from "), Count(r, "Pile Section No. "));
     }
     EXPECT_GE(examples, 4);
 }
