@@ -32,6 +32,26 @@ void Plot_Section_Count(int num_sections) {
     Put_Line(g_Out.plot, Plot_Int(num_sections) + std::string(75, ' ') + "Line 2 : Total number of sections");
 }
 
+void Plot_Thrust_Count(int num_thrusts, std::string_view label) {
+    Put_Line(g_Out.plot, Plot_Int(num_thrusts) + std::string(75, ' ') + std::string(label));
+}
+
+void Plot_Curve_Header(int num_points, double thrust, double capacity, int iunits) {
+    const char* label = iunits == kUnitsSI
+                            ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
+                            : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips)";
+    Put_Line(g_Out.plot,
+             Tab_To(Plot_Int(num_points) + std::string(10, ' ') + Plot_Real(thrust) + Plot_Real(capacity), kLabelColumn) +
+                 label);
+}
+
+void Plot_Curve_Point(double moment, double ei, double curvature, int s, int t, int p, int iunits) {
+    const char* label = iunits == kUnitsSI ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                                           : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=";
+    Put_Line(g_Out.plot, Tab_To(Plot_Real(moment) + Plot_Real(ei) + Plot_Real(curvature), kLabelColumn) + label +
+                             Int_Text(s) + ", AxLd#=" + Int_Text(t) + ", CurvPnt#=" + Int_Text(p));
+}
+
 void Plot_PY_Curve_Count(int num_curves) {
     Put_Line(g_Out.plot, Plot_Int(num_curves) + std::string(75, ' ') + "Line 6 : number of output p-y curves");
 }

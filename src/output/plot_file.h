@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace tarvex {
 
@@ -20,6 +21,12 @@ std::string Plot_Real(double x);  // E15.7
 void Plot_Run_Options(int icom, int iunits, int kyl, bool kmatrix);
 // "Line 2": number of pile sections.
 void Plot_Section_Count(int num_sections);
+// "Line 3": number of axial thrusts of the section tables; the label names their origin.
+void Plot_Thrust_Count(int num_thrusts, std::string_view label);
+// "Line 4": points, thrust and nominal moment capacity of one curve.
+void Plot_Curve_Header(int num_points, double thrust, double capacity, int iunits);
+// "Line 5": one point of the curve of section s, thrust t.
+void Plot_Curve_Point(double moment, double ei, double curvature, int s, int t, int p, int iunits);
 // "Line 6": number of p-y curves at requested depths that follow.
 void Plot_PY_Curve_Count(int num_curves);
 // "Line 9": load cases, nodes and unit system, before the first case's nodal records.

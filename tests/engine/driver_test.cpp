@@ -84,7 +84,7 @@ TEST(Driver, AStageThisEngineLacksEndsTheRunWithRuntimeError43) {
                     "1 1.25 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nStrength I\n"),
          "LRFD load combinations", false},
         {With_Block(base, "SECTIONS", "SOIL LAYERS",
-                    "1\n1\n4\n60.0\n24.0\n0.5\n36000.0\n29000000.0\n"),
+                    "1\n1\n13\n60.0\n24.0\n1\n0.0\n2\n1000000.0\n5.0E9\n2000000.0\n4.0E9\n"),
          "moment-curvature and bending stiffness analysis of pile sections", false},
     };
     for (const auto& c : kCases) {
