@@ -52,9 +52,11 @@ void Write_Table_Heading() {
     const Heading& h = kind == kKindSteelPipe ? kPipeHeading : kStandardHeading;
     std::string l[4] = {h.h1, h.h2, us ? h.us : h.si, h.rule};
     if (!us && kind != kKindSteelPipe) l[3].resize(l[3].size() - 2);
+    size_t at = kRunMessageColumn;
     auto insert = [&](const Heading& c) {
         const char* col[4] = {c.h1, c.h2, us ? c.us : c.si, c.rule};
-        for (int k = 0; k < 4; ++k) l[k].insert(kRunMessageColumn, col[k]);
+        for (int k = 0; k < 4; ++k) l[k].insert(at, col[k]);
+        at += std::string_view(c.rule).size();
     };
     if (kind == kKindCasedCircle || kind == kKindCasedCircleWithCore) insert(kCasingColumn);
     if (kind == kKindCasedCircleWithCore) insert(kCoreColumn);

@@ -114,5 +114,40 @@ TEST(SectionRuns, SectionFaultsAreInputErrors) {
     }
 }
 
+TEST(SectionRuns, ATensionBeyondTheTensileCapacityIsRuntimeError25) {
+    RunDir d;
+    const std::string input = Example("drilled_shaft_36in_cracked_us.dat");
+    EXPECT_EQ(d.run(With_Block(input, "LOADING", "END", "1\n1 1 60000.0 0.0 -800000.0 1\n0\n")), 225);
+    EXPECT_NE(d.report().find("\n\n**** Runtime Error No. 25 ****\n\n"
+                              "PROBLEM:  The axial thrust load for load case no. 1 exceeds the axial structural "
+                              "capacity in tension.\n"
+                              "          Axial thrust load              =        -800.000 kips\n"
+                              "          Nominal axial tensile capacity =        -720.000 kips\n\n"
+                              "SOLUTION: Change the properties of the section to increase the axial structural "
+                              "capacity.\n"),
+              std::string::npos)
+        << d.report();
+}
+
+// The capacity of a square prestressed pile without thrust lies near the PCI
+// estimate 0.37 D As fpu, which assumes about the f'c and prestress of this pile.
+TEST(SectionRuns, PrestressedPileCapacityIsNearThePciEstimate) {
+    const std::string input = Example("square_prestressed_pile_us.dat");
+    const size_t a = input.find("SECTIONS\n") + 9, b = input.find("SOIL LAYERS");
+    RunDir d;
+    ASSERT_EQ(d.run(EI_Only_Input("USCS", input.substr(a, b - a), {0.0})), 0) << d.report();
+    const std::string key = "Nom. Moment Capacity, Mn = 0.37 D As fpu";
+    const size_t at = d.report().find(key);
+    ASSERT_NE(at, std::string::npos);
+    const double pci = std::stod(d.report().substr(d.report().find("= ", at + key.size()) + 2));
+    const auto curves = Plot_Curves(d.plot());
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_NEAR(pci, 0.37 * 18.0 * 12 * 0.153 * 270.0, 1e-5 * pci);
+    EXPECT_NEAR(curves[0].capacity, pci, 0.25 * pci);
+    // With no thrust and no curvature the strands hold the concrete in compression: the
+    // first point's neutral axis lies far below the section.
+    EXPECT_GT(curves[0].ei[0], 0.0);
+}
+
 }  // namespace
 }  // namespace tarvex_test
