@@ -87,11 +87,15 @@ void Core_Concrete_Stresses() {
     }
 }
 
+// Steel laws are evaluated on the listed steel slices only: every other slice
+// holds no steel, and its term of the force would be an exact zero.
 void Bar_Stresses() {
     const SectionMaterials& m = g.sec.mat;
+    const SectionSlices& sl = g.sec.sl;
     SliceState& st = g.sec.st;
     const bool has_bars = g.sec.geo.i_NumBars >= 1;
-    for (int i = 1; i <= kNumSlices; ++i) {
+    for (int k = 1; k <= sl.i_NumSteelSlices; ++k) {
+        const int i = sl.SteelSlice(k);
         double s = m.Es * st.Strain(i);
         if (std::fabs(s) > m.fy60) st.b_SteelAbove60 = kTrue;
         if (s > m.fy || s < -m.fy) {
@@ -105,9 +109,12 @@ void Bar_Stresses() {
 void Strand_Stresses() {
     const SectionMaterials& m = g.sec.mat;
     SliceState& st = g.sec.st;
+    const SectionSlices& sl = g.sec.sl;
     const double scale = US() ? 1.0 : kKPaPerKsi;
-    for (int i = 1; i <= kNumSlices; ++i)
+    for (int k = 1; k <= sl.i_NumSteelSlices; ++k) {
+        const int i = sl.SteelSlice(k);
         st.BarStress(i) = Strand_Stress(m.i_SteelModel, st.Strain(i) + m.eps_ps, m.fy) * scale;
+    }
 }
 
 void Casing_Stresses() {
@@ -130,6 +137,14 @@ void Core_Steel_Stresses() {
 double Sum_Force(const Arr<double, kNumSlices>& stress, const Arr<double, kNumSlices>& area) {
     double f = 0;
     for (int i = 1; i <= kNumSlices; ++i) f += stress(i) * area(i);
+    return f;
+}
+
+double Sum_Steel_Force() {
+    const SectionSlices& sl = g.sec.sl;
+    const SliceState& st = g.sec.st;
+    double f = 0;
+    for (int k = 1; k <= sl.i_NumSteelSlices; ++k) f += st.BarStress(sl.SteelSlice(k)) * sl.BarArea(sl.SteelSlice(k));
     return f;
 }
 
@@ -208,7 +223,7 @@ double Compute_Axial_Thrust_Force(double phi, double c) {
         Strand_Stresses();
     else
         Bar_Stresses();
-    st.ForceBars = Sum_Force(st.BarStress, sl.BarArea);
+    st.ForceBars = Sum_Steel_Force();
     if (kind == kKindRectangleWithCore || kind == kKindCircleWithCore || kind == kKindCasedCircleWithCore ||
         kind == kKindPolygonWithCore) {
         Core_Steel_Stresses();

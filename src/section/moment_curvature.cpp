@@ -236,7 +236,12 @@ void Compute_Section_Moment(int t, int p) {
     } else {
         add(st.ConcreteStress, sl.ConcreteArea);
         if (kind == kKindCasedCircle || kind == kKindCasedCircleWithCore) add(st.CasingStress, sl.CasingArea);
-        add(st.BarStress, sl.BarArea);
+        double mb = 0;
+        for (int k = 1; k <= sl.i_NumSteelSlices; ++k) {
+            const int i = sl.SteelSlice(k);
+            mb += st.BarStress(i) * sl.BarArea(i) * (half - sl.Depth(i));
+        }
+        M += mb;
         if (kind == kKindRectangleWithCore || kind == kKindCircleWithCore || kind == kKindCasedCircleWithCore ||
             kind == kKindPolygonWithCore)
             add(st.CoreStress, sl.CoreSteelArea);
@@ -264,7 +269,12 @@ void Record_Extreme_Values(int t, int p) {
     double conc = st.ConcreteStress(1);
     for (int i = 2; i <= kNumSlices; ++i) conc = std::fmax(conc, st.ConcreteStress(i));
     cv.MaxConcrete(p) = conc;
-    cv.MaxSteel(p) = largest_magnitude(st.BarStress);
+    double steel = st.BarStress(1);  // slices 1 and 100 carry the extremes
+    for (int k = 2; k <= w.sl.i_NumSteelSlices; ++k) {
+        const double v = st.BarStress(w.sl.SteelSlice(k));
+        if (std::fabs(v) > std::fabs(steel)) steel = v;
+    }
+    cv.MaxSteel(p) = steel;
     cv.MaxCasing(p) = (kind == kKindCasedCircle || kind == kKindCasedCircleWithCore || kind == kKindSteelPipe)
                           ? largest_magnitude(st.CasingStress)
                           : 0.0;

@@ -58,6 +58,8 @@ struct SectionSlices {
     double TotalConcreteArea = 0;
     double TotalBarArea = 0;
     double TotalCoreConcreteArea = 0;
+    int i_NumSteelSlices = 0;                      // slices holding bars or strands, with slices 1 and 100
+    Arr<int, kNumSlices> SteelSlice;               // ascending
     int i_CoreTopSlice = 1;                        // slices of the core steel law
     int i_CoreBottomSlice = 0;
 };

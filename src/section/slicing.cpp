@@ -188,6 +188,16 @@ void Calculate_Core_Slice_Areas() {
     }
 }
 
+// The slices whose bar laws matter: those holding steel, and the top and bottom
+// slices, which carry the extreme steel strains (the strain is linear in depth)
+// and so the yield flags and extreme stresses of the whole section.
+void List_Steel_Slices() {
+    SectionSlices& sl = g.sec.sl;
+    sl.i_NumSteelSlices = 0;
+    for (int i = 1; i <= kNumSlices; ++i)
+        if (i == 1 || i == kNumSlices || sl.BarArea(i) != 0.0) sl.SteelSlice(++sl.i_NumSteelSlices) = i;
+}
+
 void Calculate_Slice_Depths() {
     SectionSlices& sl = g.sec.sl;
     const double D = g.sec.geo.D;
@@ -284,6 +294,7 @@ void Initialize_EI_Vars() {
     if (kind != kKindSteelPipe) Calculate_Rebar_Slice_Areas();
     if (Has_Core(kind)) Calculate_Core_Slice_Areas();
     Calculate_Slice_Depths();
+    List_Steel_Slices();
     sl.TotalConcreteArea = 0;
     sl.TotalBarArea = 0;
     if (kind != kKindSteelPipe)

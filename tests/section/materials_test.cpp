@@ -95,3 +95,52 @@ TEST(Materials, PrestressStrainsAreTheSameInBothUnitSystems) {
 
 }  // namespace
 }  // namespace tarvex_test
+
+namespace tarvex_test {
+namespace {
+
+// The steel laws are evaluated only on the slices that hold steel: the force
+// and the yield flag equal those of every slice evaluated, bit for bit.
+TEST(Materials, SteelOnlyOnItsSlicesGivesTheForceOfEverySlice) {
+    Reset_Store();
+    g.pd.i_NumSections = 1;
+    g.drv.i_CurrentSection = 1;
+    g.pd.Section(1).i_SectionType = kDrilledShaft;
+    g.sec.i_SectionUnits = kUnitsUS;
+    SectionGeometry& geo = g.sec.geo;
+    geo.SectionKind = kKindCircle;
+    geo.D = geo.W = 36.0;
+    geo.i_NumBars = 12;
+    for (int k = 1; k <= 12; ++k) {
+        geo.BarX(k) = 14.436 * std::cos((k - 1) * 0.5235987755982988);
+        geo.BarY(k) = 14.436 * std::sin((k - 1) * 0.5235987755982988);
+        geo.BarDiam(k) = 1.128;
+        geo.BarArea(k) = 1.0;
+    }
+    SectionMaterials& m = g.sec.mat;
+    m.fc = 4.0;
+    m.fy = 60.0;
+    m.Es = 29000.0;
+    Initialize_EI_Vars();
+    const SectionSlices& sl = g.sec.sl;
+    EXPECT_LT(sl.i_NumSteelSlices, kNumSlices);
+    for (const double phi : {1e-6, 2e-5, 3e-4}) {
+        for (const double c : {5.0, 12.0, 30.0}) {
+            g.sec.st.b_Yielded = kFalse;
+            Compute_Axial_Thrust_Force(phi, c);
+            double force = 0;
+            bool yielded = false;
+            for (int i = 1; i <= kNumSlices; ++i) {
+                const double e = (c - sl.Depth(i)) * phi;
+                double s = m.Es * e;
+                if (std::fabs(s) > m.fy) s = s > 0 ? m.fy : -m.fy, yielded = true;
+                force += s * sl.BarArea(i);
+            }
+            EXPECT_EQ(g.sec.st.ForceBars, force) << phi << " " << c;
+            EXPECT_EQ(on(g.sec.st.b_Yielded), yielded) << phi << " " << c;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tarvex_test
