@@ -149,5 +149,20 @@ TEST(SectionRuns, PrestressedPileCapacityIsNearThePciEstimate) {
     EXPECT_GT(curves[0].ei[0], 0.0);
 }
 
+// A tension thrust on a prestressed pile keeps the strands' own initial strain
+// (no cracking load or bar area of another section enters): a finite curve.
+TEST(SectionRuns, PrestressedPileUnderTensionHasAFiniteCurve) {
+    const std::string input = Example("square_prestressed_pile_us.dat");
+    const size_t a = input.find("SECTIONS\n") + 9, b = input.find("SOIL LAYERS");
+    RunDir d;
+    ASSERT_LE(d.run(EI_Only_Input("USCS", input.substr(a, b - a), {-100000.0, 0.0})), 0) << d.report();
+    const auto curves = Plot_Curves(d.plot());
+    ASSERT_EQ(curves.size(), 2u);
+    EXPECT_GT(curves[0].points, 1);
+    EXPECT_GT(curves[0].capacity, 0.0);
+    EXPECT_LT(curves[0].capacity, curves[1].capacity);
+    EXPECT_EQ(d.report().find("Not-a-Number"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tarvex_test
