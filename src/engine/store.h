@@ -10,6 +10,7 @@
 #include "engine/unit_labels.h"
 #include "input/problem_data.h"
 #include "section/moment_curvature_table.h"
+#include "section/section_state.h"
 #include "soil/soil_state.h"
 #include "solver/case_report.h"
 #include "solver/lrfd_combinations.h"
@@ -27,6 +28,7 @@ struct Store {
     SoilState soil;    // working values of the p-y models
     SolutionState sol; // finite-difference solution and iteration of the load case
     MomentCurvatureTable mct;  // bending stiffness tables of the sections
+    SectionWork sec;   // working state of the section analysis
     DriverState drv;   // stage of the analysis driver
     CaseResults rep;   // per-case results and equilibrium check of the response report
     LRFDLoads lrfd;    // factored loads of the LRFD combinations

@@ -47,6 +47,20 @@ void Plot_Curve_Point(double moment, double ei, double curvature, std::string_vi
                              Int_Text(t) + ", CurvPnt#=" + Int_Text(p));
 }
 
+void Plot_Curve_Header(int num_points, double thrust, double capacity, int iunits) {
+    Plot_Curve_Heading(num_points, thrust, capacity,
+                       iunits == kUnitsSI
+                           ? "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kN), Nom. Moment Cap. (kN-m)"
+                           : "Line 4 : Num. M-EI-Crv Points, Axial Thrust Load (kips), Nom. Moment Cap. (in-kips)");
+}
+
+void Plot_Curve_Point(double moment, double ei, double curvature, int s, int t, int p, int iunits) {
+    Plot_Curve_Point(moment, ei, curvature,
+                     iunits == kUnitsSI ? "Line 5 : Moment (kN-m), EI (kN-m^2), Curvature (rad/m) for Sect#="
+                                        : "Line 5 : Moment (in-kips), EI (kip-in^2), Curvature (rad/in) for Sect#=",
+                     s, t, p);
+}
+
 void Plot_PY_Curve_Count(int num_curves) {
     Put_Line(g_Out.plot, Plot_Int(num_curves) + std::string(75, ' ') + "Line 6 : number of output p-y curves");
 }

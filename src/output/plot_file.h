@@ -27,6 +27,9 @@ void Plot_Thrust_Count(int num_thrusts, std::string_view label);
 void Plot_Curve_Heading(int num_points, double thrust, double capacity, std::string_view label);
 // "Line 5": one point of a curve; the label is followed by the section, thrust and point numbers.
 void Plot_Curve_Point(double moment, double ei, double curvature, std::string_view label, int s, int t, int p);
+// The same records with the labels of a section of the moment-curvature analysis.
+void Plot_Curve_Header(int num_points, double thrust, double capacity, int iunits);
+void Plot_Curve_Point(double moment, double ei, double curvature, int s, int t, int p, int iunits);
 // "Line 6": number of p-y curves at requested depths that follow.
 void Plot_PY_Curve_Count(int num_curves);
 // "Line 9": load cases, nodes and unit system, before the first case's nodal records.

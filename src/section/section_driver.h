@@ -4,9 +4,10 @@
 namespace tarvex {
 
 // Fills the moment-curvature tables of the section i_CurrentSection of the
-// driver, with their plot records and report lines. Elastic, elastic-plastic
-// and user-defined sections get their tables from their elastic properties or
-// the user's curves; the other types need the moment-curvature analysis.
+// driver, with their plot records and report lines: a section of types 0 to 10
+// gets its properties report and one moment-curvature curve per axial thrust;
+// elastic, elastic-plastic and user-defined sections get their tables from
+// their elastic properties or the user's curves.
 void Analyze_Pile_Section();
 
 }  // namespace tarvex

@@ -1,0 +1,168 @@
+// Whole runs with nonlinear sections: the pile response with the bending
+// stiffness of the moment-curvature tables, the thrust checks against the axial
+// capacities, and the input errors of the section checks.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "section/curve_support.h"
+#include "support/run_dir.h"
+
+namespace tarvex_test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Example(const std::string& name) {
+    return Read_File(fs::path(TARVEX_SOURCE_DIR) / "examples" / name);
+}
+
+// Replaces the text between two marker lines (both kept).
+std::string With_Block(std::string text, const std::string& from, const std::string& to, const std::string& block) {
+    size_t a = text.find("\n" + from + "\n") + from.size() + 2;
+    size_t b = text.find("\n" + to + "\n", a) + 1;
+    return text.replace(a, b - a, block);
+}
+
+double Head_Deflection(const std::string& report) {
+    const std::string key = "Pile-head deflection             =";
+    const size_t at = report.find(key);
+    return at == std::string::npos ? 0.0 : std::stod(report.substr(at + key.size()));
+}
+
+// The same 36 in shaft with the gross stiffness Ec Ig as an elastic section.
+const char* kGrossShaft =
+    "1\n1\n11\n40.0\n2\n3604996.5\n36.0\n36.0\n1017.876\n1017.876\n82447.96\n82447.96\n";
+
+TEST(SectionRuns, CrackedShaftDeflectsMoreThanWithGrossStiffness) {
+    RunDir cracked, gross;
+    const std::string input = Example("drilled_shaft_36in_cracked_us.dat");
+    ASSERT_EQ(cracked.run(input), 0);
+    ASSERT_EQ(gross.run(With_Block(input, "SECTIONS", "SOIL LAYERS", kGrossShaft)), 0);
+    const std::string verified = "Output Verification: Computed forces and moments are within specified convergence limits.";
+    EXPECT_NE(cracked.report().find(verified), std::string::npos);
+    const double y_cracked = Head_Deflection(cracked.report()), y_gross = Head_Deflection(gross.report());
+    ASSERT_GT(y_gross, 0.0);
+    EXPECT_GT(y_cracked, 1.2 * y_gross);
+    EXPECT_NE(cracked.report().find("  C  \n"), std::string::npos);
+}
+
+TEST(SectionRuns, EveryNonlinearExampleEndsNormally) {
+    for (const char* name : {"drilled_shaft_36in_cracked_us.dat", "cased_shaft_core_si.dat", "square_prestressed_pile_us.dat"}) {
+        RunDir d;
+        EXPECT_EQ(d.run(Example(name)), 0) << name;
+        EXPECT_NE(d.report().find("Output Verification: Computed forces and moments are within specified convergence limits."),
+                  std::string::npos)
+            << name;
+        EXPECT_EQ(Plot_Curves(d.plot()).size(), 1u) << name;
+    }
+}
+
+TEST(SectionRuns, AThrustAboveTheAxialCapacityIsRuntimeError24) {
+    RunDir d;
+    const std::string input = Example("drilled_shaft_36in_cracked_us.dat");
+    const std::string heavy = With_Block(input, "LOADING", "END", "1\n1 1 60000.0 0.0 5000000.0 1\n0\n");
+    EXPECT_EQ(d.run(heavy), 224);
+    EXPECT_NE(d.report().find("\n\n**** Runtime Error No. 24 ****\n\n"
+                              "PROBLEM:  The axial thrust load for load case no. 1 exceeds the axial structural "
+                              "capacity in compression.\n"
+                              "          Axial thrust load                  =        5000.000 kips\n"
+                              "          Nominal axial compressive capacity =        4139.979 kips\n\n"
+                              "SOLUTION: Change the properties of the section to increase the axial structural "
+                              "capacity.\n"),
+              std::string::npos)
+        << d.report();
+}
+
+TEST(SectionRuns, InEIOnlyModeThrustsOutsideTheCapacitiesAreDropped) {
+    RunDir d;
+    ASSERT_EQ(d.run(EI_Only_Input("USCS", kShaft36, {-800000.0, 0.0, 4139979.0})), 0);
+    EXPECT_EQ(Plot_Curves(d.plot()).size(), 1u);
+    EXPECT_NE(d.report().find("The following computations were performed only for the axial thrust values in the "
+                              "valid range.\n\n\nInput Axial Thrust Forces:\n--------------------------\n\n"
+                              "Number of Axial Thrust Force Values Determined from Input Data = 1\n"),
+              std::string::npos);
+    EXPECT_NE(d.plot().find("    1" + std::string(75, ' ') +
+                            "Line 3 : Total number of axial thrusts for EI-only computations\n"),
+              std::string::npos);
+}
+
+std::string Replace(std::string text, const std::string& what, const std::string& by) {
+    const size_t at = text.find(what);
+    return at == std::string::npos ? text : text.replace(at, what.size(), by);
+}
+
+TEST(SectionRuns, SectionFaultsAreInputErrors) {
+    const std::string shaft = kShaft36;
+    const struct {
+        std::string units, section;
+        int error;
+    } kCases[] = {
+        {"USCS", Replace(shaft, "4000.0\n", "0.0\n"), 32},
+        {"USCS", Replace(shaft, "60000.0\n", "-60000.0\n"), 32},
+        {"USCS", "1\n1\n4\n40.0\n24.0\n12.0\n36000.0\n29000000.0\n", 33},
+        {"GENERAL", shaft, 36},
+        {"USCS", "1\n1\n4\n40.0\n24.0\n0.0\n36000.0\n29000000.0\n", 37},
+    };
+    for (const auto& c : kCases) {
+        RunDir d;
+        EXPECT_EQ(d.run(EI_Only_Input(c.units, c.section, {0.0})), 100 + c.error) << c.section;
+        EXPECT_NE(d.report().find("**** Input Data Error No. " + std::to_string(c.error) + " ****\n\nProblem:  Section 1: "),
+                  std::string::npos)
+            << d.report();
+    }
+}
+
+TEST(SectionRuns, ATensionBeyondTheTensileCapacityIsRuntimeError25) {
+    RunDir d;
+    const std::string input = Example("drilled_shaft_36in_cracked_us.dat");
+    EXPECT_EQ(d.run(With_Block(input, "LOADING", "END", "1\n1 1 60000.0 0.0 -800000.0 1\n0\n")), 225);
+    EXPECT_NE(d.report().find("\n\n**** Runtime Error No. 25 ****\n\n"
+                              "PROBLEM:  The axial thrust load for load case no. 1 exceeds the axial structural "
+                              "capacity in tension.\n"
+                              "          Axial thrust load              =        -800.000 kips\n"
+                              "          Nominal axial tensile capacity =        -720.000 kips\n\n"
+                              "SOLUTION: Change the properties of the section to increase the axial structural "
+                              "capacity.\n"),
+              std::string::npos)
+        << d.report();
+}
+
+// The capacity of a square prestressed pile without thrust lies near the PCI
+// estimate 0.37 D As fpu, which assumes about the f'c and prestress of this pile.
+TEST(SectionRuns, PrestressedPileCapacityIsNearThePciEstimate) {
+    const std::string input = Example("square_prestressed_pile_us.dat");
+    const size_t a = input.find("SECTIONS\n") + 9, b = input.find("SOIL LAYERS");
+    RunDir d;
+    ASSERT_EQ(d.run(EI_Only_Input("USCS", input.substr(a, b - a), {0.0})), 0) << d.report();
+    const std::string key = "Nom. Moment Capacity, Mn = 0.37 D As fpu";
+    const size_t at = d.report().find(key);
+    ASSERT_NE(at, std::string::npos);
+    const double pci = std::stod(d.report().substr(d.report().find("= ", at + key.size()) + 2));
+    const auto curves = Plot_Curves(d.plot());
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_NEAR(pci, 0.37 * 18.0 * 12 * 0.153 * 270.0, 1e-5 * pci);
+    EXPECT_NEAR(curves[0].capacity, pci, 0.25 * pci);
+    // With no thrust and no curvature the strands hold the concrete in compression: the
+    // first point's neutral axis lies far below the section.
+    EXPECT_GT(curves[0].ei[0], 0.0);
+}
+
+// A tension thrust on a prestressed pile keeps the strands' own initial strain
+// (no cracking load or bar area of another section enters): a finite curve.
+TEST(SectionRuns, PrestressedPileUnderTensionHasAFiniteCurve) {
+    const std::string input = Example("square_prestressed_pile_us.dat");
+    const size_t a = input.find("SECTIONS\n") + 9, b = input.find("SOIL LAYERS");
+    RunDir d;
+    ASSERT_LE(d.run(EI_Only_Input("USCS", input.substr(a, b - a), {-100000.0, 0.0})), 0) << d.report();
+    const auto curves = Plot_Curves(d.plot());
+    ASSERT_EQ(curves.size(), 2u);
+    EXPECT_GT(curves[0].points, 1);
+    EXPECT_GT(curves[0].capacity, 0.0);
+    EXPECT_LT(curves[0].capacity, curves[1].capacity);
+    EXPECT_EQ(d.report().find("Not-a-Number"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvex_test
