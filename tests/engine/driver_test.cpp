@@ -86,9 +86,6 @@ TEST(Driver, AStageThisEngineLacksEndsTheRunWithRuntimeError43) {
         {With_Block(With_Line(base, "PrintPYCurves", "PrintPYCurves YES"), "LOADING", "END",
                     "1\n1 1 15000.0 0.0 50000.0 1\n0\nDEPTHS OF PRINTED P-Y CURVES\n1\n1 10.0\n"),
          "p-y curves at requested depths", true},
-        {With_Block(base, "SECTIONS", "SOIL LAYERS",
-                    "1\n1\n13\n60.0\n24.0\n1\n0.0\n2\n1000000.0\n5.0E9\n2000000.0\n4.0E9\n"),
-         "moment-curvature and bending stiffness analysis of pile sections", false},
     };
     for (const auto& c : kCases) {
         SCOPED_TRACE(c.stage);
