@@ -12,8 +12,10 @@
 #include "section/moment_curvature_table.h"
 #include "soil/soil_state.h"
 #include "solver/case_report.h"
+#include "solver/length_study.h"
 #include "solver/pile_node.h"
 #include "solver/solution_state.h"
+#include "solver/stiffness_matrix.h"
 
 namespace tarvex {
 
@@ -28,6 +30,8 @@ struct Store {
     MomentCurvatureTable mct;  // bending stiffness tables of the sections
     DriverState drv;   // stage of the analysis driver
     CaseResults rep;   // per-case results and equilibrium check of the response report
+    LengthStudy study; // pile-head deflection versus pile length of the last study
+    StiffnessTerms kmat; // pile-head stiffness terms of the stiffness trials
 };
 
 extern Store& g;

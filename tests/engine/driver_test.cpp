@@ -73,12 +73,6 @@ TEST(Driver, AStageThisEngineLacksEndsTheRunWithRuntimeError43) {
     } kCases[] = {
         {With_Line(base, "ComputeEIOnly", "ComputeEIOnly YES"),
          "moment-curvature and bending stiffness analysis of pile sections", false},
-        {With_Line(base, "ComputeKmatrix", "ComputeKmatrix YES"), "pile-head stiffness matrix", true},
-        {With_Block(base, "LOADING", "END", "1\n1 1 15000.0 0.0 50000.0 0\n0\n"),
-         "pile-head deflection versus pile length", true},
-        {With_Block(With_Line(base, "PrintPYCurves", "PrintPYCurves YES"), "LOADING", "END",
-                    "1\n1 1 15000.0 0.0 50000.0 1\n0\nDEPTHS OF PRINTED P-Y CURVES\n1\n1 10.0\n"),
-         "p-y curves at requested depths", true},
         {With_Block(With_Line(base, "UseLRFD", "UseLRFD YES"), "LOADING", "END",
                     "0\n0\nLRFD LOADS\n1\n1 1 15000.0 0.0 50000.0 0\nLRFD FACTORS AND CASES\n1\n"
                     "1 1.25 0 0 0 0 0 0 0 0 0 0 0 0 0.9 0.9\nStrength I\n"),
