@@ -209,5 +209,27 @@ TEST(StiffnessMatrix, NotANumberIsRuntimeError28) {
     EXPECT_EQ(plot.text(), "");
 }
 
+// A trial whose head did not move gives no stiffness: runtime error 50, not a division by zero.
+TEST(StiffnessMatrix, AHeadThatDidNotMoveIsRuntimeError50) {
+    Set_Up_Long_Pile(1.0E4, 0.0);
+    for (int j = 1; j <= 20; ++j) {
+        g.rep.rd_CaseTopY(j) = 0.01;
+        g.rep.rd_CaseTopSlope(j) = 0.001;
+    }
+    g.rep.rd_CaseTopY(3) = 0.0;
+    Captured report(g_Out.report), plot(g_Out.plot), msg(g_Out.msg);
+    int state = 0;
+    try {
+        Write_Stiffness_Matrix();
+    } catch (const EngineStop&) {
+        state = g.err.i_ErrorState;
+    }
+    EXPECT_EQ(state, 250);
+    EXPECT_NE(report.text().find("**** Runtime Error No. 50 ****\n\nProblem:  The pile-head stiffness matrix cannot be computed.\n"
+                                 "          The pile head did not move in stiffness trial 3.\n"),
+              std::string::npos);
+    EXPECT_EQ(plot.text(), "");
+}
+
 }  // namespace
 }  // namespace tarvex_test
