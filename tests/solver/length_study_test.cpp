@@ -178,5 +178,31 @@ TEST(LengthStudy, ExcessiveDeflectionEndsTheSeries) {
               std::string::npos);
 }
 
+// A deflection that is not a number is runtime error 28, never a NaN in the table.
+TEST(LengthStudy, NotANumberIsRuntimeError28) {
+    Set_Up_Study(1, kV, 0.0);
+    g.pd.rd_PilePointE(1) = g.pd.rd_PilePointE(2) = std::nan("");
+    Captured report(g_Out.report), plot(g_Out.plot);
+    EXPECT_EQ(Run_Study(), 228);
+    EXPECT_EQ(report.text(), "**** Runtime Error No. 28 ****\n\n"
+                             "Either top deflection or maximum change in deflection is not a number after iteration 1\n");
+    EXPECT_EQ(plot.text(), "");
+}
+
+// A shortened pile that buckles under its axial load ends the series; the
+// longer piles are reported.
+TEST(LengthStudy, ABucklingTrialEndsTheSeries) {
+    Set_Up_Study(1, kV, 0.0);
+    g.pd.rd_AxialThrust(1) = 2.0E6;  // beyond the buckling load of the short piles only
+    Captured report(g_Out.report), plot(g_Out.plot);
+    ASSERT_EQ(Run_Study(), 0);
+    const int points = g.study.i_NumYvsLPoints(1);
+    EXPECT_GE(points, 1);
+    EXPECT_LT(points, 20);
+    EXPECT_EQ(g.err.i_ErrorState, 0);
+    EXPECT_FALSE(on(g.sol.b_TrialSolution));
+    EXPECT_EQ(Lines(plot.text()).size(), size_t(points + 1));
+}
+
 }  // namespace
 }  // namespace tarvex_test
