@@ -117,6 +117,46 @@ TEST(PYAtDepths, SortedUniqueDepthsEachInItsLayer) {
     EXPECT_EQ(nd.i_BottomNodeInLayer(2), 49);
 }
 
+// API RP 2A sand (O'Neill and Murchison 1983) in level ground, computed here:
+// p = A pu tanh(k x y / (A pu)) at y = (j - 1) (pi / 16) A pu / (k x), j = 1 .. 17.
+TEST(PYAtDepths, ApiSandPointsFollowThePublishedFormulas) {
+    Set_Up_Soil_Pile(SoilPile{});
+    const int sand = Add_Layer(6, 0.0, 480.0);
+    const double gamma = 0.0625, phid = 35.0, k = 90.0;
+    Set_Column(g.pd.rd_ProfileGamma, sand, gamma, gamma);
+    Set_Column(g.pd.rd_ProfilePhi, sand, phid, phid);
+    g.pd.rd_LayerKTop(sand) = g.pd.rd_LayerKBottom(sand) = k;
+    Request_Depths({120.0, 60.0});
+    const Output out = Run_At_Depths();
+    ASSERT_EQ(out.state, 0);
+
+    const double pi = 3.141592653589793, phi = phid * pi / 180.0, K0 = 0.4000000059604645;
+    const double alpha = phi / 2.0, beta = pi / 4.0 + phi / 2.0, Ka = std::pow(std::tan(pi / 4.0 - phi / 2.0), 2);
+    const double tb = std::tan(beta), tp = std::tan(phi), ta = std::tan(alpha), tbp = std::tan(beta - phi);
+    const double C1 = K0 * tp * std::sin(beta) / (tbp * std::cos(alpha)) + tb * tb * ta / tbp +
+                      K0 * tb * (tp * std::sin(beta) - ta);
+    const double C2 = tb / tbp - Ka;
+    const double C3 = Ka * (std::pow(tb, 8) - 1.0) + K0 * tp * std::pow(tb, 4);
+    std::vector<std::vector<double>> expected;  // y, p of the curves at 60 and 120 in
+    for (double x : {60.0, 120.0}) {
+        const double pu = std::fmin((C1 * x + C2 * kB) * gamma * x, C3 * kB * gamma * x);
+        const double A = std::fmax(3.0 - 0.800000011920929 * x / kB, 0.8999999761581421);
+        for (int j = 1; j <= 17; ++j) {
+            const double y = (j - 1) * (pi / 16.0) * A * pu / (k * x);
+            expected.push_back({y, A * pu * std::tanh(k * x * y / (A * pu))});
+        }
+    }
+    std::vector<std::vector<double>> points;
+    for (const auto& l : Lines(out.plot))
+        if (l.find("Line 8(") != std::string::npos) points.push_back({std::stod(l.substr(0, 15)), std::stod(l.substr(15, 15))});
+    ASSERT_EQ(points.size(), expected.size());
+    for (size_t m = 0; m < points.size(); ++m)
+        for (int c = 0; c < 2; ++c) EXPECT_NEAR(points[m][c], expected[m][c], 1e-6 * std::fabs(expected[m][c])) << m;
+    EXPECT_NE(out.plot.find("  0.6000000E+02   17" + std::string(60, ' ') +
+                            "Line 7:  p-y curve depth in API sand, no. p-y points on curve no. 1\n"),
+              std::string::npos);
+}
+
 // A requested depth above the ground surface: the non-fatal error block, a
 // "Line 7" record with no points, and no curve at any depth.
 TEST(PYAtDepths, ADepthAboveTheGroundSurfaceIsInputError23) {
