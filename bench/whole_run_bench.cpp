@@ -1,6 +1,7 @@
-// Whole run of the typical example through TGO: reading the input file, the
+// Whole runs through TGO: the typical example (reading the input file, the
 // driver's stages, one nonlinear soft-clay load case of 100 increments, the
-// report, the plot output file and the runtime messages.
+// report, the plot output file and the runtime messages), and a run with a
+// pile-length study and the pile-head stiffness matrix.
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -28,9 +29,10 @@ void Write(const fs::path& p, const std::string& text) {
     out << text;
 }
 
-void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
-    const fs::path example = fs::path(__FILE__).parent_path().parent_path() / "examples" / "soft_clay_free_head_us.dat";
-    const std::string input = Read(example);
+fs::path Example(const char* name) { return fs::path(__FILE__).parent_path().parent_path() / "examples" / name; }
+
+// Calls TGO on input in a scratch folder once per benchmark iteration.
+void Run_Whole(benchmark::State& state, const std::string& input) {
     std::string tmpl = (fs::temp_directory_path() / "tarvex-bench-XXXXXX").string();
     if (input.empty() || !mkdtemp(tmpl.data())) {
         state.SkipWithError("example input or scratch folder not available");
@@ -50,6 +52,21 @@ void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
     fs::current_path(here);
     fs::remove_all(dir);
 }
+
+void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
+    Run_Whole(state, Read(Example("soft_clay_free_head_us.dat")));
+}
 BENCHMARK(BM_WholeRunOfTheTypicalExample)->Unit(benchmark::kMillisecond);
+
+// The pile-length study and the stiffness matrix example at 500 increments:
+// the load case, its study (up to 20 nonlinear solutions) and 20 stiffness trials.
+void BM_StudyAndStiffnessMatrix500(benchmark::State& state) {
+    std::string input = Read(Example("pipe_clay_over_sand_study_us.dat"));
+    const std::string increments = "Increments 100";
+    const size_t at = input.find(increments);
+    if (at != std::string::npos) input.replace(at, increments.size(), "Increments 500");
+    Run_Whole(state, input);
+}
+BENCHMARK(BM_StudyAndStiffnessMatrix500)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "solver/response_summary.h"
 #include "solver/solver.h"
 #include "solver/stiffness_matrix.h"
+#include "solver/trial_solution.h"
 
 namespace tarvex {
 namespace {
@@ -67,26 +68,15 @@ void Run_Section_Stage(bool announce_every_section) {
 // Head conditions of pile-head load case j, or of LRFD combination j: shear
 // and moment of its factored loads.
 void Set_Head_Conditions(int j) {
-    const ProblemData& pd = g.pd;
     SolutionState& s = g.sol;
-    if (on(pd.b_UseLRFD)) {
+    if (on(g.pd.b_UseLRFD)) {
         s.i_HeadConditionType = 1;
         s.rd_HeadShear = Factored_Shear(j);
         s.rd_HeadMoment = Factored_Moment(j);
         s.rd_AxialLoad = Factored_Axial(j);
         return;
     }
-    s.i_HeadConditionType = pd.i_LoadType(j);
-    s.rd_AxialLoad = pd.rd_AxialThrust(j);
-    const double c1 = pd.rd_LoadCond1(j), c2 = pd.rd_LoadCond2(j);
-    switch (s.i_HeadConditionType) {
-        case 1: s.rd_HeadShear = c1; s.rd_HeadMoment = c2; break;
-        case 2: s.rd_HeadShear = c1; s.rd_HeadSlope = c2; break;
-        case 3: s.rd_HeadShear = c1; s.rd_HeadRotStiffness = c2; break;
-        case 4: s.rd_HeadDeflection = c1; s.rd_HeadMoment = c2; break;
-        case 5: s.rd_HeadDeflection = c1; s.rd_HeadSlope = c2; break;
-        default: break;
-    }
+    Set_Case_Head_Conditions(j);
 }
 
 void Clear_Case_Start() {
@@ -112,6 +102,8 @@ void Solve_Analysis_Case(int j) {
     g.drv.i_CurrentLoadCase = j;
     g.sol.i_LoadCase = j;
 
+    // A pile-length study of the case before shortened the pile.
+    pd.rd_PileLength = g.drv.rd_InputPileLength;
     Place_Nodes(lrfd);
     Stop_If_Failed();
     Message("Computing lateral response of pile for load number " + Int_Text(j));
@@ -159,6 +151,8 @@ void Run_Stiffness_Matrix() {
     ProblemData& pd = g.pd;
     const double shear = pd.rd_LoadCond1(1), moment = pd.rd_LoadCond2(1), axial = pd.rd_AxialThrust(1);
     const int type = pd.i_LoadType(1);
+    // The trials analyse the input pile, whatever length a pile-length study left behind.
+    pd.rd_PileLength = g.drv.rd_InputPileLength;
     Message("Computing pile-head stiffness matrix components.");
     Message("");
     Compute_Stiffness_Matrix();
@@ -179,6 +173,7 @@ void Run_Pile_Response() {
     Stop_If_Failed();
     if (Uses_Section_Tables(pd.ICOM)) Run_Section_Stage(false);
 
+    g.drv.rd_InputPileLength = pd.rd_PileLength;
     g.drv.i_SavedPrintPYCurves = pd.i_PrintPYCurves;
     pd.i_PrintPYCurves = 0;
 

@@ -13,6 +13,7 @@ struct DriverState {
     int i_CurrentLoadCase = 0;            // load case or LRFD combination being solved
     int i_NumAnalysisCases = 0;           // cases to solve
     int i_SavedPrintPYCurves = 0;         // p-y output option, held back during the load cases
+    double rd_InputPileLength = 0;        // pile length of the input, restored after a pile-length study
 };
 
 void Run_Analysis();

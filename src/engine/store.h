@@ -14,8 +14,10 @@
 #include "soil/soil_state.h"
 #include "solver/case_report.h"
 #include "solver/lrfd_combinations.h"
+#include "solver/length_study.h"
 #include "solver/pile_node.h"
 #include "solver/solution_state.h"
+#include "solver/stiffness_matrix.h"
 
 namespace tarvex {
 
@@ -32,6 +34,8 @@ struct Store {
     DriverState drv;   // stage of the analysis driver
     CaseResults rep;   // per-case results and equilibrium check of the response report
     LRFDLoads lrfd;    // factored loads of the LRFD combinations
+    LengthStudy study; // pile-head deflection versus pile length of the last study
+    StiffnessTerms kmat; // pile-head stiffness terms of the stiffness trials
 };
 
 extern Store& g;

@@ -80,6 +80,7 @@ double Tip_Shear_Force(double y_tip) {
 // deflection the system yields is a response. Node m is the node whose pivot
 // lost its sign, or 1 for the head system.
 [[noreturn]] void Buckling_Error(int m, double pivot) {
+    if (on(g.sol.b_TrialSolution)) throw TrialBuckled{};
     const std::string node = "          Node number = " + Int_Text(m);
     const std::string value = "          Pivot value = " + Edit_E(pivot, 12, 5);
     Write_Error_Block(Runtime_Error_Heading(kBucklingRuntimeError),

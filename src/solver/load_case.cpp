@@ -100,6 +100,8 @@ void Write_Iteration_Line(int j, int it) {
     Stop_With_Error(Error_Code(200 + kExcessDeflectionRuntimeError), 200 + kExcessDeflectionRuntimeError);
 }
 
+}  // namespace
+
 void Clear_Running_Maxima() {
     SolutionState& s = g.sol;
     s.rd_MaxMoment = s.rd_MaxMomentX = 0.0;
@@ -107,13 +109,18 @@ void Clear_Running_Maxima() {
     s.rd_MaxStress = 0.0;
 }
 
+bool Nonlinear_EI() { return Uses_Section_Tables(g.pd.ICOM); }
+
+void Set_Thrust_Load() {
+    SolutionState& s = g.sol;
+    s.rd_ThrustLoad = g.pd.IUNITS == kUnitsUS ? s.rd_AxialLoad * kKipsPerPound : s.rd_AxialLoad;
+}
+
 void Update_Stiffness() {
     SolutionState& s = g.sol;
     s.i_ThrustIndex = Find_Thrust_Index(s.rd_ThrustLoad);
     Update_Nodal_EI(s.i_ThrustIndex, s.rd_ThrustLoad);
 }
-
-}  // namespace
 
 void Solve_Load_Case(int j) {
     const ProblemData& pd = g.pd;
@@ -123,8 +130,8 @@ void Solve_Load_Case(int j) {
     s.i_DeferredErrorState = 0;
 
     Vuggy_Limestone_Prepass();
-    const bool nonlinear_ei = Uses_Section_Tables(pd.ICOM);
-    s.rd_ThrustLoad = pd.IUNITS == kUnitsUS ? s.rd_AxialLoad * kKipsPerPound : s.rd_AxialLoad;
+    const bool nonlinear_ei = Nonlinear_EI();
+    Set_Thrust_Load();
     if (nonlinear_ei) Update_Stiffness();
 
     for (int it = 1; it <= pd.i_MaxIterations; ++it) {

@@ -123,7 +123,12 @@ void Nodal_Response(int i) {
     s.rd_Shear = V;
     s.rd_Slope = S;
     s.rd_Stress = Combined_Stress(i, M);
-    Update_Maxima(i, M, V, s.rd_Stress);
+    // At the head the maxima take the head values that the report shows: the
+    // specified shear and moment are kept.
+    if (i == 1)
+        Update_Maxima(i, s.rd_ReportedHeadMoment, s.rd_ReportedHeadShear, s.rd_Stress);
+    else
+        Update_Maxima(i, M, V, s.rd_Stress);
 }
 
 }  // namespace tarvex

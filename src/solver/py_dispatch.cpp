@@ -73,17 +73,23 @@ void Run_Layer_Model(int k, const PyDispatch& row) {
     g.nodes.IBOT = g.nodes.i_BottomNodeInLayer(k);
     if (!row.routine) Stop_Stage_Not_Available(row.long_name);
     row.routine(k);
-    Apply_Rock_Rule(k, row.rule);
 }
 
 }  // namespace
+
+void Run_Layer_PY_Model(int k) {
+    if (const PyDispatch* row = Layer_Model(k)) Run_Layer_Model(k, *row);
+}
 
 void Dispatch_PY_Layers() {
     g.soil.i_RockLayersAbove = 0;
     const bool first_iteration = g.sol.i_Iteration == 1;
     for (int k = 1; k <= g.pd.i_Number_of_Layers; ++k) {
         if (g.nodes.i_TopNodeInLayer(k) != 0)
-            if (const PyDispatch* row = Layer_Model(k)) Run_Layer_Model(k, *row);
+            if (const PyDispatch* row = Layer_Model(k)) {
+                Run_Layer_Model(k, *row);
+                Apply_Rock_Rule(k, row->rule);
+            }
         if (first_iteration && k >= 2) Check_Thin_Layers(k);
     }
 }
@@ -102,6 +108,7 @@ void Vuggy_Limestone_Prepass() {
     for (int k = 1; k <= g.pd.i_Number_of_Layers; ++k) {
         if (g.nodes.i_TopNodeInLayer(k) == 0 || Layer_Model(k) != &row) continue;
         Run_Layer_Model(k, row);
+        Apply_Rock_Rule(k, row.rule);
         ++vuggy_layers;
     }
     if (vuggy_layers == 0 || n < 2) return;

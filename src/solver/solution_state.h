@@ -76,6 +76,7 @@ struct SolutionState {
     double rd_ThrustLoad = 0;          // axial load in thrust-list units (kips or kN)
     Arr<Flag, kNodeCapacity> b_EndOfCurve;  // node passed the last point of its moment-curvature curve
     Flag b_AnyEndOfCurve = kFalse;     // some node passed the end of its curve
+    Flag b_TrialSolution = kFalse;     // a trial of the length study or the stiffness matrix is solved
 };
 
 }  // namespace tarvex

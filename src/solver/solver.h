@@ -4,6 +4,10 @@
 
 namespace tarvex {
 
+// Thrown instead of runtime error 44 while b_TrialSolution is set: the trial
+// pile buckles, which ends the series of trials, not the run.
+struct TrialBuckled {};
+
 // One linear solution with the current EI, Es and q: new y(-1 .. n+1), Vt,
 // rd_dYmax and rd_DeltaDYmax. Raises runtime error 11 (small head pivot) or 44
 // (the pile buckles under its axial load); the nodal deflections are then unchanged.
@@ -31,6 +35,11 @@ void Raise_Deferred_Error();
 // Calls the p-y model of every layer that holds nodes and applies the rock-counter rules.
 void Dispatch_PY_Layers();
 
+// Calls the p-y model of layer k over the layer's nodes, without the rock
+// counter; nothing for a model code that has no p-y model. A model that this
+// engine lacks stops the run with runtime error 43.
+void Run_Layer_PY_Model(int k);
+
 // Evaluates the vuggy limestone layers once per node before the first solution.
 void Vuggy_Limestone_Prepass();
 
@@ -43,5 +52,14 @@ double EI_From_Table(int i, int s, int t);
 
 // Index of the thrust-list interval that holds the axial thrust P.
 int Find_Thrust_Index(double P);
+
+// The bending stiffness follows the moment-curvature tables (pile-response mode).
+bool Nonlinear_EI();
+// rd_ThrustLoad: the axial load P in thrust-list units (kips or kN).
+void Set_Thrust_Load();
+// EI of the nodes with a table at the thrust index of rd_ThrustLoad.
+void Update_Stiffness();
+// Clears the running maxima of a pass over the nodes.
+void Clear_Running_Maxima();
 
 }  // namespace tarvex

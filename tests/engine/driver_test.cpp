@@ -71,36 +71,6 @@ TEST(Driver, PileResponseModeAnnouncesTheSectionStageOnceAndCompletesEverySectio
     EXPECT_EQ(Count(d.plot(), "for Sect#=3, AxLd#=1, CurvPnt#=150\n"), 1);
 }
 
-// A stage the problem needs but this engine lacks ends the run with runtime
-// error 43 naming it, and no normal end is reported.
-TEST(Driver, AStageThisEngineLacksEndsTheRunWithRuntimeError43) {
-    const std::string base = Example("soft_clay_free_head_us.dat");
-    const struct {
-        std::string input;
-        const char* stage;
-        bool solved;  // the load case was solved before the stage was reached
-    } kCases[] = {
-        {With_Line(base, "ComputeKmatrix", "ComputeKmatrix YES"), "pile-head stiffness matrix", true},
-        {With_Block(base, "LOADING", "END", "1\n1 1 15000.0 0.0 50000.0 0\n0\n"),
-         "pile-head deflection versus pile length", true},
-        {With_Block(With_Line(base, "PrintPYCurves", "PrintPYCurves YES"), "LOADING", "END",
-                    "1\n1 1 15000.0 0.0 50000.0 1\n0\nDEPTHS OF PRINTED P-Y CURVES\n1\n1 10.0\n"),
-         "p-y curves at requested depths", true},
-    };
-    for (const auto& c : kCases) {
-        SCOPED_TRACE(c.stage);
-        RunDir d;
-        EXPECT_EQ(d.run(c.input), 243);
-        const std::string report = d.report();
-        EXPECT_EQ(Count(report, "**** Runtime Error No. 43 ****"), 1);
-        EXPECT_EQ(Count(report, std::string("    ") + c.stage + "\n"), 1);
-        EXPECT_EQ(Count(d.msg(), std::string("    ") + c.stage + "\n"), 1);
-        EXPECT_EQ(Count(report, "The analysis ended due to runtime error No. 43."), 1);
-        EXPECT_EQ(Count(d.msg(), "The analysis ended normally."), 0);
-        EXPECT_EQ(Count(d.msg(), "The convergence criteria have been met"), c.solved ? 1 : 0);
-    }
-}
-
 // Under a given head deflection and moment a case that does not converge is
 // still reported; the run then ends on runtime error 10 before the next case.
 TEST(Driver, ANonConvergedCaseUnderHeadType4IsReportedBeforeTheRunEnds) {

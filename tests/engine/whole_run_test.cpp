@@ -219,8 +219,10 @@ TEST(WholeRun, EveryExampleEndsNormallyAndPassesTheEquilibriumCheck) {
         const int cases = Count(d.plot(), "Line 13:");
         EXPECT_GE(cases, 1);
         EXPECT_EQ(Count(r, "Output Summary for Load Case No. "), cases);
+        // A run that asks for the stiffness matrix leaves the verification line out; the warning would still show.
+        const bool matrix = Count(r, "Computed Pile-head Stiffness Matrix Values") == 1;
         EXPECT_EQ(Count(r, "Output Verification: Computed forces and moments are within specified convergence limits."),
-                  cases);
+                  matrix ? 0 : cases);
         EXPECT_EQ(Count(r, "Solution Error"), 0);
         EXPECT_EQ(Count(r, "SOLUTION ERROR"), 0);
         EXPECT_EQ(Count(d.msg(), "The analysis ended normally. "), 1);

@@ -1,0 +1,97 @@
+// Trial solutions of the pile-length study and the pile-head stiffness matrix.
+#include "solver/trial_solution.h"
+
+#include <cmath>
+
+#include "engine/store.h"
+#include "output/report_lines.h"
+#include "solver/pile_nodes.h"
+#include "solver/solver.h"
+
+namespace tarvex {
+
+constexpr int kNotANumberRuntimeError = 28;
+constexpr int kFirstConvergenceIteration = 6;   // iterations 1 to 5 never converge
+constexpr int kFirstDeflectionTestIteration = 11;
+
+namespace {
+
+// Runtime error 28 of a trial: the solution produced a deflection that is not a number.
+[[noreturn]] void Trial_Not_A_Number(int m) {
+    Write_Error_Block(Runtime_Error_Heading(kNotANumberRuntimeError),
+                      {"Either top deflection or maximum change in deflection is not a number after iteration " +
+                       Int_Text(m)},
+                      false, 0);
+    Raise_Error(200 + kNotANumberRuntimeError);
+}
+
+TrialOutcome Iterate_Trial(void (*iteration_line)(int m)) {
+    const ProblemData& pd = g.pd;
+    SolutionState& s = g.sol;
+    const double& y1 = g.nodes.y(1);
+    Vuggy_Limestone_Prepass();
+    const bool nonlinear_ei = Nonlinear_EI();
+    Set_Thrust_Load();
+    if (nonlinear_ei) Update_Stiffness();
+    for (int m = 1; m <= pd.i_MaxIterations; ++m) {
+        s.i_Iteration = m;
+        Clear_Running_Maxima();
+        Solve_FD_System(m);
+        if (std::isnan(y1) || std::isnan(s.rd_dYmax)) Trial_Not_A_Number(m);
+        if (iteration_line) iteration_line(m);
+        if (s.rd_dYmax <= pd.rd_ConvergenceTol && m >= kFirstConvergenceIteration) return TrialOutcome::kConverged;
+        if (s.rd_dYmax > pd.rd_ConvergenceTol && m >= kFirstDeflectionTestIteration &&
+            std::fabs(y1) >= pd.rd_MaxDeflection)
+            return TrialOutcome::kExcessDeflection;
+        Dispatch_PY_Layers();
+        if (nonlinear_ei) Update_Stiffness();
+    }
+    return TrialOutcome::kNotConverged;
+}
+
+}  // namespace
+
+void Set_Case_Head_Conditions(int j) {
+    const ProblemData& pd = g.pd;
+    SolutionState& s = g.sol;
+    s.i_HeadConditionType = pd.i_LoadType(j);
+    s.rd_AxialLoad = pd.rd_AxialThrust(j);
+    const double c1 = pd.rd_LoadCond1(j), c2 = pd.rd_LoadCond2(j);
+    switch (s.i_HeadConditionType) {
+        case 1: s.rd_HeadShear = c1; s.rd_HeadMoment = c2; break;
+        case 2: s.rd_HeadShear = c1; s.rd_HeadSlope = c2; break;
+        case 3: s.rd_HeadShear = c1; s.rd_HeadRotStiffness = c2; break;
+        case 4: s.rd_HeadDeflection = c1; s.rd_HeadMoment = c2; break;
+        case 5: s.rd_HeadDeflection = c1; s.rd_HeadSlope = c2; break;
+        default: break;
+    }
+}
+
+void Set_Up_Trial_Nodes(double L, bool distributed_loads) {
+    PileNode& nd = g.nodes;
+    g.pd.rd_PileLength = L;
+    Place_Nodes(false);
+    if (!distributed_loads)
+        for (int i = 1; i <= nd.i_NumNodes; ++i) nd.q(i) = nd.W(i) = 0.0;
+    Set_Starting_Soil_Moduli();
+    for (double& y : nd.y.v) y = 0.0;
+    g.sol.rd_TipShear = 0.0;
+    Clear_Running_Maxima();
+}
+
+TrialOutcome Solve_Trial(void (*iteration_line)(int m)) {
+    SolutionState& s = g.sol;
+    s.b_TrialSolution = kTrue;
+    TrialOutcome outcome = TrialOutcome::kBuckled;
+    try {
+        outcome = Iterate_Trial(iteration_line);
+    } catch (const TrialBuckled&) {
+    } catch (...) {
+        s.b_TrialSolution = kFalse;
+        throw;
+    }
+    s.b_TrialSolution = kFalse;
+    return outcome;
+}
+
+}  // namespace tarvex
