@@ -207,13 +207,20 @@ TEST(PYAtDepths, AModelWithoutCurvesWritesOnlyTheEmptyLines) {
     EXPECT_EQ(Lines(out.plot).size(), 1u);
 }
 
-// A model this engine lacks stops with the stage error that names it.
-TEST(PYAtDepths, AModelThisEngineLacksStopsWithRuntimeError43) {
+// A rock layer's curve at a requested depth is the one its criterion writes
+// for that depth by itself (weak rock: RQD and k_rm from the profile).
+TEST(PYAtDepths, ARockLayerReportsTheCurveOfItsCriterion) {
     Set_Up_Clay_Over(kWeakRockCode);
+    Set_Column(g.pd.rd_ProfileRQD, 2, 50.0, 50.0);
+    Set_Column(g.pd.rd_ProfileEps50, 2, 0.0005, 0.0005);
+    g.pd.rd_LayerKTop(2) = g.pd.rd_LayerKBottom(2) = 100000.0;
+    const std::string rock240 = Report_Curve(PY_WeakRock, 2, 240.0).report;
     Request_Depths({240.0});
     const Output out = Run_At_Depths();
-    EXPECT_EQ(out.state, 243);
-    EXPECT_NE(out.report.find("    Weak Rock p-y curves\n"), std::string::npos);
+    ASSERT_EQ(out.state, 0);
+    EXPECT_FALSE(rock240.empty());
+    EXPECT_NE(out.report.find(rock240), std::string::npos);
+    EXPECT_NE(out.plot.find("Line 7"), std::string::npos);
 }
 
 }  // namespace
