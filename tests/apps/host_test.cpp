@@ -1,38 +1,16 @@
 // The command-line host: run files, current directory, paths and exit status.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "support/host_run.h"
 #include "support/run_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace tarvex_test {
 namespace {
-
-struct HostRun {
-    int status;
-    std::string out;
-};
-
-// Runs the host in `cwd` with the given arguments (already quoted for the shell).
-HostRun Run_Host(const fs::path& cwd, const std::string& args) {
-    std::string cmd = "cd '" + cwd.string() + "' && '" + std::string(TARVEX_BIN_DIR) + "/tarvex' " + args + " 2>&1";
-    HostRun r{-1, {}};
-    FILE* p = popen(cmd.c_str(), "r");
-    if (!p) return r;
-    char buf[4096];
-    for (size_t n; (n = fread(buf, 1, sizeof buf, p)) > 0;) r.out.append(buf, n);
-    int st = pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
-
-bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 TEST(Host, RelativeInputWithBlanksFromAnotherFolder) {
     RunDir d;
@@ -66,6 +44,10 @@ TEST(Host, UsageAndHelp) {
     HostRun help = Run_Host(d.path(), "--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(Has(help.out, "Usage: tarvex run INPUT [--out DIR]")) << help.out;
+    EXPECT_TRUE(Has(help.out, "tarvex run [-j N] [--out DIR] INPUT|FOLDER...")) << help.out;
+    HostRun version = Run_Host(d.path(), "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("tarvex " TARVEX_VERSION " (engine interface 6030)\n", 0), 0u) << version.out;
     EXPECT_EQ(Run_Host(d.path(), "").status, 2);
     EXPECT_EQ(Run_Host(d.path(), "run").status, 2);
     EXPECT_EQ(Run_Host(d.path(), "run missing.dat").status, 2);
