@@ -28,12 +28,13 @@ void Write(const fs::path& p, const std::string& text) {
     out << text;
 }
 
-void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
-    const fs::path example = fs::path(__FILE__).parent_path().parent_path() / "examples" / "soft_clay_free_head_us.dat";
-    const std::string input = Read(example);
+// Calls TGO on `input` (a file of this source tree) in a scratch folder, once per
+// benchmark iteration.
+void Whole_Runs(benchmark::State& state, const fs::path& input_file) {
+    const std::string input = Read(input_file);
     std::string tmpl = (fs::temp_directory_path() / "tarvex-bench-XXXXXX").string();
     if (input.empty() || !mkdtemp(tmpl.data())) {
-        state.SkipWithError("example input or scratch folder not available");
+        state.SkipWithError("input file or scratch folder not available");
         return;
     }
     const fs::path dir = tmpl, here = fs::current_path();
@@ -43,13 +44,26 @@ void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
     for (auto _ : state) {
         const int rc = TGO(6030);
         if (rc != 0) {
-            state.SkipWithError("the example did not end normally");
+            state.SkipWithError("the run did not end normally");
             break;
         }
     }
     fs::current_path(here);
     fs::remove_all(dir);
 }
+
+const fs::path kSourceDir = TARVEX_SOURCE_DIR;
+
+void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
+    Whole_Runs(state, kSourceDir / "examples" / "soft_clay_free_head_us.dat");
+}
 BENCHMARK(BM_WholeRunOfTheTypicalExample)->Unit(benchmark::kMillisecond);
+
+// The peer tube: a 610 mm x 12.7 mm steel tube, 20 m long, in Matlock soft clay
+// (su 20 to 40 kPa), 300 kN at a free head, 500 increments: 31 iterations.
+void BM_WholeRunOfThePeerTube(benchmark::State& state) {
+    Whole_Runs(state, kSourceDir / "bench" / "peer_tube_si.dat");
+}
+BENCHMARK(BM_WholeRunOfThePeerTube)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
