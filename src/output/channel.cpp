@@ -2,6 +2,7 @@
 #include "output/channel.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,6 +26,16 @@ void Write_Pending(Channel& ch) {
         ch.written += n;
     }
     ch.pending.clear();
+}
+
+// Removes the file at path if it is a plain file of one name, so that the run
+// writes a new file instead of emptying the old one: emptying a file with
+// data makes the file system write the new data out at once on close, and the
+// next run's emptying waits for that. A symbolic link, a file of several names
+// or one that cannot be removed is emptied in place as before.
+void Remove_Plain_File(const char* path) {
+    struct stat st;
+    if (lstat(path, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1 && st.st_size > 0) ::unlink(path);
 }
 
 }  // namespace
@@ -57,6 +68,7 @@ void Blank_Lines(Channel& ch, int n) {
 
 bool Open_Channel(Channel& ch, const char* path) {
     Close_Channel(ch);
+    Remove_Plain_File(path);
     ch.fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return ch.fd >= 0;
 }
