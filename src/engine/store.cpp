@@ -1,11 +1,12 @@
 // Program-wide store.
 //
 // The store lives in anonymous memory of its own, far larger than any one run
-// uses. Its reset state is mostly zero: the reset gives every page of the store
-// back to the system, so that a page comes back zero-filled when a run next
-// touches it, and then writes the few byte runs whose reset value is not zero.
-// Those runs are found once, by constructing the store and comparing it with
-// zero, so a field added to any record is reset without code of its own.
+// uses; only the pages a run touches are ever backed by memory. Its reset state
+// is mostly zero: the reset zeroes the pages that earlier runs touched, or, when
+// they are many, gives them back to the system (they come back zero-filled when
+// next touched), and then writes the few byte runs whose reset value is not
+// zero. Those runs are found once, by constructing the store and comparing it
+// with zero, so a field added to any record is reset without code of its own.
 #include "engine/store.h"
 
 #include <sys/mman.h>
@@ -27,6 +28,10 @@ namespace {
 
 // Bytes of zero between two non-zero bytes below which they form one run.
 constexpr size_t kRunJoinGap = 32;
+// Pages that the reset zeroes in place; beyond them it gives them all back.
+// Zeroing a page costs far less than the fault that brings a given-back page
+// back, but a large run should not leave every later run zeroing its pages.
+constexpr size_t kPagesZeroedInPlace = 512;
 
 // A stretch of the store whose reset value is not all zero.
 struct DefaultRun {
@@ -37,6 +42,8 @@ struct DefaultRun {
 struct StoreMemory {
     unsigned char* base = nullptr;         // start of the store
     size_t size = 0;                       // whole pages holding the store
+    size_t page = 0;                       // bytes of a page
+    std::vector<unsigned char> resident;   // per page: backed by memory (mincore)
     bool anonymous = false;                // pages can be given back
     std::vector<DefaultRun> runs;          // non-zero stretches of the reset state
     std::vector<unsigned char> defaults;   // their bytes, run after run
@@ -77,7 +84,9 @@ void Write_Default_Runs() {
 
 Store* Construct() {
     const size_t page = size_t(sysconf(_SC_PAGESIZE));
+    mem.page = page;
     mem.size = (sizeof(Store) + page - 1) / page * page;
+    mem.resident.resize(mem.size / page);
     void* p = mmap(nullptr, mem.size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (p == MAP_FAILED) {
         mem.base = static_storage;
@@ -94,12 +103,36 @@ Store* Construct() {
     return s;
 }
 
+// Zeroes the pages that are backed by memory, if they are few. False when the
+// pages must be given back instead.
+bool Zero_Resident_Pages() {
+    if (mincore(mem.base, mem.size, mem.resident.data()) != 0) return false;
+    size_t count = 0;
+    for (unsigned char r : mem.resident) count += r & 1;
+    if (count > kPagesZeroedInPlace) return false;
+    const size_t pages = mem.resident.size();
+    for (size_t i = 0; i < pages;) {
+        if (!(mem.resident[i] & 1)) {
+            ++i;
+            continue;
+        }
+        const size_t first = i;
+        while (i < pages && (mem.resident[i] & 1)) ++i;
+        std::memset(mem.base + first * mem.page, 0, (i - first) * mem.page);
+    }
+    return true;
+}
+
 }  // namespace
 
 Store& g = *Construct();
 
 void Reset_Store() {
-    if (!mem.anonymous || madvise(mem.base, mem.size, MADV_DONTNEED) != 0) {
+    if (!mem.anonymous) {
+        ::new (static_cast<void*>(&g)) Store();
+        return;
+    }
+    if (!Zero_Resident_Pages() && madvise(mem.base, mem.size, MADV_DONTNEED) != 0) {
         ::new (static_cast<void*>(&g)) Store();
         return;
     }
