@@ -12,6 +12,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <type_traits>
@@ -60,8 +61,12 @@ void Record_Default_Runs() {
     const size_t n = sizeof(Store);
     size_t i = 0;
     while (i < n) {
-        while (i < n && p[i] == 0) ++i;
-        if (i == n) break;
+        if (p[i] == 0) {  // zeros are passed a whole word at a time where they can be
+            uint64_t word = 1;
+            if (i % sizeof word == 0 && i + sizeof word <= n) std::memcpy(&word, p + i, sizeof word);
+            i += word == 0 ? sizeof word : 1;
+            continue;
+        }
         const size_t start = i;
         size_t last = i;  // last non-zero byte of the run
         while (i < n && i - last <= kRunJoinGap) {
