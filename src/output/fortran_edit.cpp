@@ -129,21 +129,26 @@ std::string Layout_F(std::string_view units, bool neg, int d, int w) {
 
 // Ew.d from the d mantissa digits and the decimal exponent.
 std::string Layout_E(std::string_view mant, int e, bool neg, int w) {
-    char ex[8];
-    int ae = std::abs(e);
-    if (ae <= 99)
-        std::snprintf(ex, sizeof ex, "E%c%02d", e < 0 ? '-' : '+', ae);
-    else if (ae <= 999)
-        std::snprintf(ex, sizeof ex, "%c%03d", e < 0 ? '-' : '+', ae);
-    else
-        return std::string(size_t(w > 0 ? w : 0), '*');
+    // "E+xx" up to 99, "+xxx" up to 999
+    const int ae = std::abs(e);
+    if (ae > 999) return std::string(size_t(w > 0 ? w : 0), '*');
+    char ex[4];
+    if (ae <= 99) {
+        ex[0] = 'E';
+        ex[1] = e < 0 ? '-' : '+';
+    } else {
+        ex[0] = e < 0 ? '-' : '+';
+        ex[1] = char('0' + ae / 100);
+    }
+    ex[2] = char('0' + ae / 10 % 10);
+    ex[3] = char('0' + ae % 10);
     std::string body;
     body.reserve(mant.size() + 8);
     if (neg) body.push_back('-');
-    if (int(mant.size() + std::strlen(ex)) + 1 + (neg ? 1 : 0) + 1 <= w) body.push_back('0');
+    if (int(mant.size()) + 4 + 1 + (neg ? 1 : 0) + 1 <= w) body.push_back('0');
     body.push_back('.');
     body.append(mant);
-    body.append(ex);
+    body.append(ex, 4);
     return Fit(body, w);
 }
 
