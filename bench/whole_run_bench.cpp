@@ -3,69 +3,47 @@
 // report, the plot output file and the runtime messages), and a run with a
 // pile-length study and the pile-head stiffness matrix.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-
+#include "scratch_run.h"
 #include "tarvex/tarvex.h"
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace tarvex_bench;
 
-std::string Read(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void Write(const fs::path& p, const std::string& text) {
-    std::ofstream out(p, std::ios::binary | std::ios::trunc);
-    out << text;
-}
-
-fs::path Example(const char* name) { return fs::path(__FILE__).parent_path().parent_path() / "examples" / name; }
-
-// Calls TGO on input in a scratch folder once per benchmark iteration.
-void Run_Whole(benchmark::State& state, const std::string& input) {
-    std::string tmpl = (fs::temp_directory_path() / "tarvex-bench-XXXXXX").string();
-    if (input.empty() || !mkdtemp(tmpl.data())) {
-        state.SkipWithError("example input or scratch folder not available");
+// Calls TGO on `input_file` in a scratch folder, once per benchmark iteration.
+void Whole_Runs(benchmark::State& state, const fs::path& input_file, const std::string& from = {},
+                const std::string& to = {}) {
+    ScratchRun run(input_file, from, to);
+    if (!run.ready()) {
+        state.SkipWithError("input file or scratch folder not available");
         return;
     }
-    const fs::path dir = tmpl, here = fs::current_path();
-    Write(dir / "NAMES.DAT", "in.dat\nout.txt\nplot.txt\nmsg.txt\n");
-    Write(dir / "in.dat", input);
-    fs::current_path(dir);
     for (auto _ : state) {
-        const int rc = TGO(6030);
-        if (rc != 0) {
-            state.SkipWithError("the example did not end normally");
+        if (TGO(6030) != 0) {
+            state.SkipWithError("the run did not end normally");
             break;
         }
     }
-    fs::current_path(here);
-    fs::remove_all(dir);
 }
 
+// The typical example: one soft clay load case of 100 increments, 24 iterations.
 void BM_WholeRunOfTheTypicalExample(benchmark::State& state) {
-    Run_Whole(state, Read(Example("soft_clay_free_head_us.dat")));
+    Whole_Runs(state, kSourceDir / "examples" / "soft_clay_free_head_us.dat");
 }
 BENCHMARK(BM_WholeRunOfTheTypicalExample)->Unit(benchmark::kMillisecond);
+
+// The peer tube: a 610 mm x 12.7 mm steel tube, 20 m long, in Matlock soft clay
+// (su 20 to 40 kPa), 300 kN at a free head, 500 increments: 31 iterations.
+void BM_WholeRunOfThePeerTube(benchmark::State& state) {
+    Whole_Runs(state, kSourceDir / "bench" / "peer_tube_si.dat");
+}
+BENCHMARK(BM_WholeRunOfThePeerTube)->Unit(benchmark::kMicrosecond);
 
 // The pile-length study and the stiffness matrix example at 500 increments:
 // the load case, its study (up to 20 nonlinear solutions) and 20 stiffness trials.
 void BM_StudyAndStiffnessMatrix500(benchmark::State& state) {
-    std::string input = Read(Example("pipe_clay_over_sand_study_us.dat"));
-    const std::string increments = "Increments 100";
-    const size_t at = input.find(increments);
-    if (at != std::string::npos) input.replace(at, increments.size(), "Increments 500");
-    Run_Whole(state, input);
+    Whole_Runs(state, kSourceDir / "examples" / "pipe_clay_over_sand_study_us.dat", "Increments 100", "Increments 500");
 }
 BENCHMARK(BM_StudyAndStiffnessMatrix500)->Unit(benchmark::kMillisecond);
 

@@ -144,6 +144,7 @@ void Solve_Analysis_Case(int j) {
     }
     Message("Completed Analysis " + Int_Text(j));
     Message("");
+    Flush_Channel(g_Out.msg);  // a host watching the runtime messages sees each case end
 }
 
 // The stiffness trials overwrite the head values of load case 1; they are restored afterwards.

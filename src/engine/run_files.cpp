@@ -54,7 +54,7 @@ void Status_Line(Channel& ch, std::string_view text) {
 }  // namespace
 
 void Fallback_Message_Block(std::initializer_list<std::string_view> lines) {
-    if (!g_Out.msg.f) Open_Channel(g_Out.msg, kFallbackMessageFile);
+    if (!Has_Destination(g_Out.msg)) Open_Channel(g_Out.msg, kFallbackMessageFile);
     for (auto l : lines) Put_Line(g_Out.msg, l);
 }
 
@@ -139,7 +139,7 @@ void End_Of_Run() {
     else if (state >= 200 && state <= 299)
         status = "The analysis ended due to runtime error No. " + Int_Text(state - 200) + ".";
     if (!status.empty()) {
-        if (!g_Out.msg.f) Open_Channel(g_Out.msg, kFallbackMessageFile);
+        if (!Has_Destination(g_Out.msg)) Open_Channel(g_Out.msg, kFallbackMessageFile);
         Status_Line(g_Out.msg, status);
         Status_Line(g_Out.report, status);
     }

@@ -15,4 +15,9 @@ std::string Edit_F(double x, int w, int d);  // Fw.d; "ddd." for d = 0
 std::string Edit_E(double x, int w, int d);  // Ew.d with a 0.ddd mantissa, "E+xx"
 std::string Edit_I(int64_t n, int w);        // Iw, right-justified
 
+// The same layouts with the digits always taken from the full decimal expansion
+// of the double: the reference the editing above must equal for every value.
+std::string Edit_F_Exact(double x, int w, int d);
+std::string Edit_E_Exact(double x, int w, int d);
+
 }  // namespace tarvex

@@ -1,6 +1,7 @@
 // Line-building operations of the output report.
 #include "output/report_lines.h"
 
+#include <array>
 #include <cmath>
 
 #include "output/fortran_edit.h"
@@ -9,16 +10,39 @@ namespace tarvex {
 
 OutputFiles g_Out;
 
+namespace {
+
+struct BandLimits {
+    double big, mid, small;
+};
+
+// Band limits are single-precision values compared in double precision.
+BandLimits Compute_Band_Limits(int w) {
+    return {double(std::pow(10.0f, float(w - 3)) - 1.0f), double(std::pow(10.0f, float(9 - w))),
+            double(std::pow(10.0f, float(7 - w)))};
+}
+
+// The limits of the widths callers use, computed once; other widths each time.
+constexpr int kCachedWidths = 41;
+BandLimits Band_Limits(int w) {
+    static const auto table = [] {
+        std::array<BandLimits, kCachedWidths> t{};
+        for (int k = 0; k < kCachedWidths; ++k) t[size_t(k)] = Compute_Band_Limits(k);
+        return t;
+    }();
+    return (w >= 0 && w < kCachedWidths) ? table[size_t(w)] : Compute_Band_Limits(w);
+}
+
+}  // namespace
+
 std::string Real_Field(double x, int w) {
     double a = std::fabs(x);
     if (a < 1.0E-12) {
         x = 0.0;
         a = 0.0;
     }
-    // Band limits are single-precision values compared in double precision.
-    const double l_big = double(std::pow(10.0f, float(w - 3)) - 1.0f);
-    const double l_mid = double(std::pow(10.0f, float(9 - w)));
-    const double l_small = double(std::pow(10.0f, float(7 - w)));
+    const BandLimits lim = Band_Limits(w);
+    const double l_big = lim.big, l_mid = lim.mid, l_small = lim.small;
     const int wf = w - 1;
     std::string body;
     if (x == 0.0 || a < 1.0E-25)
