@@ -114,6 +114,52 @@ TEST(SectionRuns, SectionFaultsAreInputErrors) {
     }
 }
 
+// The bar arrangement checks of a circular section: a bundle of more than three
+// bars, and bars that fit the diameter of the shaft but not the inside of its
+// casing (36 in casing, 2 in wall, 17 in cover: the bar circle has a radius of
+// 0.436 in in the full diameter and none inside the casing).
+TEST(SectionRuns, BarArrangementFaultsAreInputErrors) {
+    const std::string cased =
+        "1\n1\n2\n40.0\n36.0\n2.0\n36000.0\n29000000.0\n4000.0\n0.75\nUse default concrete tensile strength\n"
+        "Use internal stress-strain curve for concrete\nRebar Arrangement Not Same As Section Above\n"
+        "Rebar in circle\n60000.0\n29000000.0\n12\n1\n1.128\n1.0\n17.0\n0.0\n";
+    const struct {
+        std::string section;
+        int error;
+        std::string block;
+    } kCases[] = {
+        {Replace(kShaft36, "\n12\n1\n1.128", "\n12\n4\n1.128"), 34,
+         "\n\n**** Input Data Error No. 34 ****\n\n"
+         "Problem:  Section 1: more than 3 bars per bundle (4).\n"
+         "Solution: Enter 1, 2 or 3 bars per bundle.\n"},
+        {cased, 35,
+         "\n\n**** Input Data Error No. 35 ****\n\n"
+         "Problem:  Section 1: the bars on a circle do not fit inside the casing with the cover given.\n"
+         "Solution: Reduce the cover or the bar diameter, or enlarge the casing.\n"},
+    };
+    for (const auto& c : kCases) {
+        RunDir d;
+        EXPECT_EQ(d.run(EI_Only_Input("USCS", c.section, {0.0})), 100 + c.error) << d.report();
+        EXPECT_NE(d.report().find(c.block), std::string::npos) << d.report();
+        EXPECT_NE(d.msg().find(c.block.substr(2)), std::string::npos) << d.msg();
+    }
+}
+
+// A shaft of 1E110 in: the moment of its first point, about f'c D^3, overflows
+// to infinity, and the curve stops there instead of reporting it.
+TEST(SectionRuns, ANonFiniteMomentCurvaturePointIsRuntimeError45) {
+    RunDir d;
+    EXPECT_EQ(d.run(EI_Only_Input("USCS", Replace(kShaft36, "\n36.0\n", "\n1.0E110\n"), {0.0})), 245);
+    const std::string block =
+        "\n\n**** Runtime Error No. 45 ****\n\n"
+        "A moment-curvature point is not a finite number.\n"
+        "Section no. 1, axial thrust no. 1, point no. 1.\n\n"
+        "Check the dimensions and material properties of the section.\n";
+    EXPECT_NE(d.report().find(block), std::string::npos) << d.report();
+    EXPECT_NE(d.msg().find(block.substr(2)), std::string::npos) << d.msg();
+    EXPECT_EQ(Plot_Curves(d.plot()).size(), 0u);
+}
+
 TEST(SectionRuns, ATensionBeyondTheTensileCapacityIsRuntimeError25) {
     RunDir d;
     const std::string input = Example("drilled_shaft_36in_cracked_us.dat");
