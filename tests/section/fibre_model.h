@@ -1,7 +1,8 @@
 // An independent fibre model of a reinforced-concrete section for the tests:
 // strain compatibility over many thin strips, bars as points, the concrete law
 // of Hognestad's parabola with Ec = 57000 sqrt(f'c) psi and an elastic-plastic
-// steel law; the neutral axis found by bisection.
+// steel law (or a strand law with the strands' initial strain); the neutral
+// axis found by bisection.
 #pragma once
 
 #include <cmath>
@@ -20,13 +21,20 @@ struct FibreSection {
     std::function<double(double)> width;      // width at y (centroid origin)
     std::vector<FibreBar> bars;
     double fc = 4.0, fy = 60.0, Es = 29000.0;  // ksi
+    double rupture = 0.0075;                   // fr = rupture sqrt(f'c psi), ksi
+    std::function<double(double)> strand;      // strand law (ksi) in place of the elastic-plastic steel
+    double initial_strand_strain = 0;          // strand strain where the concrete has none
+    // Added to the bottom strain when the section is tested for cracking through:
+    // the compression of the concrete by the prestress, as the section counts it.
+    // Until then only fibres beyond the tensile strength lose their tension.
+    double crack_test_shift = 0;
     int strips = 1000;
 };
 
 // Concrete stress at strain e; a cracked section carries no tension.
 inline double Fibre_Concrete_Stress(const FibreSection& s, double e, bool cracked = false) {
     const double Ec = 57.0 * std::sqrt(1000.0 * s.fc), e0 = 1.7 * s.fc / Ec;
-    const double fr = -0.0075 * std::sqrt(1000.0 * s.fc);
+    const double fr = -s.rupture * std::sqrt(1000.0 * s.fc);
     if (e <= 0) {
         const double u = -e / e0, sig = -s.fc * (2 * u - u * u);
         return (cracked || sig < fr) ? 0.0 : sig;
@@ -37,6 +45,7 @@ inline double Fibre_Concrete_Stress(const FibreSection& s, double e, bool cracke
 }
 
 inline double Fibre_Steel_Stress(const FibreSection& s, double e) {
+    if (s.strand) return s.strand(e + s.initial_strand_strain);
     return std::fmax(-s.fy, std::fmin(s.fy, s.Es * e));
 }
 
@@ -45,9 +54,9 @@ inline void Fibre_Forces(const FibreSection& s, double phi, double c, double& N,
     N = M = 0;
     const double h = s.depth / s.strips;
     const double Ec = 57.0 * std::sqrt(1000.0 * s.fc), e0 = 1.7 * s.fc / Ec;
-    const double fr = -0.0075 * std::sqrt(1000.0 * s.fc);
+    const double fr = -s.rupture * std::sqrt(1000.0 * s.fc);
     const double et = -(1.0 - std::sqrt(fr / s.fc + 1.0)) * e0;  // the tension branch reaches fr
-    const bool cracked = (c - s.depth) * phi < et;
+    const bool cracked = (c - s.depth) * phi + s.crack_test_shift < et;
     for (int i = 0; i < s.strips; ++i) {
         const double d = (i + 0.5) * h, y = s.depth / 2 - d;
         const double f = Fibre_Concrete_Stress(s, (c - d) * phi, cracked) * s.width(y) * h;
@@ -68,9 +77,9 @@ inline void Fibre_Forces(const FibreSection& s, double phi, double c, double& N,
 // the cracked one is asked for.
 inline double Fibre_Neutral_Axis(const FibreSection& s, double phi, double T, bool cracked_branch = false) {
     const double Ec = 57.0 * std::sqrt(1000.0 * s.fc), e0 = 1.7 * s.fc / Ec;
-    const double fr = -0.0075 * std::sqrt(1000.0 * s.fc);
+    const double fr = -s.rupture * std::sqrt(1000.0 * s.fc);
     const double et = -(1.0 - std::sqrt(fr / s.fc + 1.0)) * e0;
-    const double c_crack = s.depth + et / phi;
+    const double c_crack = s.depth + (et - s.crack_test_shift) / phi;
     // Beyond a top strain of 0.0038 the concrete is crushed and the force falls again.
     double lo = -20 * s.depth, hi = std::fmin(20 * s.depth, 0.0038 / phi);
     double N, M;
@@ -99,10 +108,10 @@ inline double Fibre_Moment(const FibreSection& s, double phi, double T, bool cra
 // settles at this depth without balancing the thrust.
 inline double Fibre_Crack_Boundary_Moment(const FibreSection& s, double phi) {
     const double Ec = 57.0 * std::sqrt(1000.0 * s.fc), e0 = 1.7 * s.fc / Ec;
-    const double fr = -0.0075 * std::sqrt(1000.0 * s.fc);
+    const double fr = -s.rupture * std::sqrt(1000.0 * s.fc);
     const double et = -(1.0 - std::sqrt(fr / s.fc + 1.0)) * e0;
     double N, M;
-    Fibre_Forces(s, phi, s.depth + et / phi, N, M);
+    Fibre_Forces(s, phi, s.depth + (et - s.crack_test_shift) / phi, N, M);
     return M;
 }
 
