@@ -128,6 +128,30 @@ TEST(InputEcho, LRFDGroupsAndTheirDistributedLoads) {
     }
 }
 
+// The whole LRFD echo of the drilled-shaft example, from the unfactored groups
+// to the sorted factored thrusts; with a batter of 0.1 rad the factored loads
+// are also shown turned into the pile's transverse shear and axial load.
+TEST(InputEcho, LRFDEchoOfTheDrilledShaftUnbatteredAndBattered) {
+    const std::string example = Source("examples/lrfd_drilled_shaft_us.dat");
+    const struct {
+        std::string input;
+        std::string expected;
+    } kCases[] = {
+        {example, "lrfd_drilled_shaft_us"},
+        {Sub(example, "\nEND", "\nPILE BATTER AND SLOPE\n0.0\n5.729577951308232\nEND"), "lrfd_battered_us"},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.expected);
+        RunDir d;
+        d.run(c.input);
+        const std::string echo = Echo_Of(d.report());
+        const size_t from = echo.find("\n\n\n\n" + std::string(79, '-') + "\n                  Unfactored Loading");
+        ASSERT_NE(from, std::string::npos) << echo;
+        EXPECT_EQ(echo.substr(from + 1), Source("tests/input/expected/" + c.expected + ".lrfd.txt"));
+        EXPECT_NE(d.msg().find("Output of input data completed\n"), std::string::npos);
+    }
+}
+
 // Store-level runs of the echo with the report and the runtime messages captured.
 class EchoStore : public ::testing::Test {
 protected:
