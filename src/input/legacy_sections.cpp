@@ -13,7 +13,7 @@
 // With nb = 0, a concrete section of T <= 4 gets a symmetric layout of m bars:
 // evenly on a circle at the cover (round sections), or in two equal rows at
 // the cover of the two faces normal to the bending direction (rectangular).
-#include <algorithm>
+#include <utility>
 #include <cmath>
 #include <vector>
 
@@ -43,7 +43,10 @@ void Read_Thrust_List() {
         Read_Values({pd.rd_ThrustList(t)});
         if (pd.IUNITS == kUnitsUS) pd.rd_ThrustList(t) /= kPoundsPerKip;
     }
-    std::stable_sort(pd.rd_ThrustList.v, pd.rd_ThrustList.v + pd.i_NumThrusts);
+    // Ascending, equal values kept (at most 100 values: an insertion sort, no allocation).
+    for (int t = 2; t <= pd.i_NumThrusts; ++t)
+        for (int u = t; u > 1 && pd.rd_ThrustList(u - 1) > pd.rd_ThrustList(u); --u)
+            std::swap(pd.rd_ThrustList(u - 1), pd.rd_ThrustList(u));
     if (pd.ICOM != 2) return;
     // The moment-capacity mode reads its thrusts as the keyword file's thrust loads.
     pd.i_NumLoads = pd.i_NumThrusts;
