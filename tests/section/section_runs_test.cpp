@@ -75,6 +75,52 @@ TEST(SectionRuns, AThrustAboveTheAxialCapacityIsRuntimeError24) {
         << d.report();
 }
 
+// The LRFD example with the 36 in reinforced-concrete shaft in place of its
+// elastic-plastic section and a dead load of `dead_axial` pounds: the section
+// stage meets the factored thrusts in ascending order.
+std::string LRFD_Shaft_Input(const std::string& dead_axial) {
+    const std::string shaft = Example("drilled_shaft_36in_cracked_us.dat");
+    const size_t from = shaft.find("SECTIONS\n"), to = shaft.find("SOIL LAYERS\n");
+    std::string input = Example("lrfd_drilled_shaft_us.dat");
+    const size_t a = input.find("SECTIONS\n"), b = input.find("SOIL LAYERS\n");
+    input.replace(a, b - a, shaft.substr(from, to - from));
+    const std::string dl = "1 1 10000.0 0.0 300000.0 0";
+    input.replace(input.find(dl), dl.size(), "1 1 10000.0 0.0 " + dead_axial + " 0");
+    return input;
+}
+
+// Factored thrusts 1.00 DL + 1.00 LL = 5150 kips (the smallest) and above:
+// beyond Pn = 4139.979 kips (0.85 f'c (Ag - As) + fy As of the shaft).
+TEST(SectionRuns, AFactoredThrustAboveTheAxialCapacityIsRuntimeError26) {
+    RunDir d;
+    EXPECT_EQ(d.run(LRFD_Shaft_Input("5000000.0")), 226);
+    EXPECT_NE(d.report().find("\n\n**** Runtime Error No. 26 ****\n\n"
+                              "PROBLEM:  The axial thrust load for LRFD load case no. 1 exceeds the axial structural "
+                              "capacity in compression.\n"
+                              "          Factored axial thrust load     =        5150.000 kips\n"
+                              "          Nominal axial compressive capacity =        4139.979 kips\n\n"
+                              "SOLUTION: Change the properties of the section to increase the axial structural "
+                              "capacity.\n"),
+              std::string::npos)
+        << d.report();
+}
+
+// Factored thrusts of a dead load pulling 5000 kips: the smallest, 1.25 DL =
+// -6250 kips, lies below Nt = -fy As = -720 kips of the twelve 1 in2 bars.
+TEST(SectionRuns, AFactoredTensionBeyondTheTensileCapacityIsRuntimeError27) {
+    RunDir d;
+    EXPECT_EQ(d.run(LRFD_Shaft_Input("-5000000.0")), 227);
+    EXPECT_NE(d.report().find("\n\n**** Runtime Error No. 27 ****\n\n"
+                              "PROBLEM:  The axial thrust load for LRFD load case no. 1 exceeds the axial structural "
+                              "capacity in tension.\n"
+                              "          Factored axial thrust load     =       -6250.000 kips\n"
+                              "          Nominal axial tensile capacity =        -720.000 kips\n\n"
+                              "SOLUTION: Change the properties of the section to increase the axial structural "
+                              "capacity.\n"),
+              std::string::npos)
+        << d.report();
+}
+
 TEST(SectionRuns, InEIOnlyModeThrustsOutsideTheCapacitiesAreDropped) {
     RunDir d;
     ASSERT_EQ(d.run(EI_Only_Input("USCS", kShaft36, {-800000.0, 0.0, 4139979.0})), 0);
