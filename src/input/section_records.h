@@ -19,6 +19,9 @@ void Read_Elastic_Plastic_Properties(int s);
 // k from its size code (inches, or metres for SI problems).
 void Set_Strand_Properties(int s, int k, int type, int size);
 constexpr int kNumStrandTypes = 6;  // types 0 to 5
+// Ultimate strength (psi) of the deformed high-strength bar of size code `size`
+// (strand type 5); 150 ksi for a code outside the table.
+double Deformed_Bar_Strength(int size);
 const char* Strand_Type_Name(int type);   // "PCI 270"; "" outside 0 to 5
 const char* Elastic_Shape_Name(int shape);  // "Strong H-Pile"; "" outside 1 to 6
 

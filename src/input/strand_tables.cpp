@@ -59,4 +59,9 @@ void Set_Strand_Properties(int s, int k, int type, int size) {
     sec.rd_BarArea(k) = si ? double(z.area) * kSIInch * kSIInch : double(z.area);
 }
 
+double Deformed_Bar_Strength(int size) {
+    const StrandType& t = kStrandTypes[kNumStrandTypes - 1];
+    return size >= 0 && size < t.sizes ? t.size[size].fpu : t.size[1].fpu;
+}
+
 }  // namespace tarvex

@@ -98,13 +98,6 @@ void Load_Strands(const PileSection& sec) {
         Set_Bar(k, sec.rd_BarX(k), sec.rd_BarY(k), sec.rd_BarDiam(k), sec.rd_BarArea(k));
 }
 
-// Strength of the deformed high-strength bars by size code (strand table).
-double Deformed_Bar_Yield(int size_code) {
-    if (size_code == 0) return 157.0;
-    if (size_code == 2 || size_code == 4) return 160.0;
-    return 150.0;
-}
-
 // Working geometry, materials and bars of the section from its record.
 void Load_Working_Description(PileSection& sec) {
     SectionWork& w = g.sec;
@@ -162,7 +155,7 @@ void Load_Working_Description(PileSection& sec) {
         m.i_StrandType = sec.i_StrandType;
         m.i_StrandSize = sec.i_StrandSize;
         m.i_SteelModel = kFirstStrandModel + sec.i_StrandType;
-        m.fy = Deformed_Bar_Yield(sec.i_StrandSize);
+        m.fy = Deformed_Bar_Strength(sec.i_StrandSize) / kPsiPerKsi;  // ksi
         Load_Strands(sec);
         if (type == kCircHollowPrestressed || type == kSquareHollowPrestressed || type == kOctHollowPrestressed)
             geo.CoreDiameter = sec.rd_VoidDiameter;
