@@ -23,7 +23,6 @@
 namespace tarvex {
 namespace {
 
-constexpr int kMomentCapacityOnly = 2;  // ICOM: section tables only, no pile response
 
 // Every stage that can fail is followed by this test: a set error state ends
 // the analysis and leaves the end of the run to the entry point.

@@ -11,12 +11,12 @@
 #include "input/legacy_sections.h"
 #include "input/readers.h"
 #include "input/value_reader.h"
+#include "solver/pile_nodes.h"
 
 namespace tarvex {
 namespace {
 
 constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
-constexpr int kMomentCapacityOnly = 2;
 constexpr int kMaxLegacyIncrements = 300;    // the previous format's own limit
 constexpr int kMinLegacyIterations = 40;
 constexpr int kMaxLegacySoilMovePts = 50;
@@ -49,19 +49,11 @@ void Read_Control_Line() {
     pd.b_ComputeKmatrix = kFalse;
 }
 
-// Pile diameter at depth x from the pile property points, as the nodes take it.
+// Pile width at depth x from the pile property points, as the nodes take it.
 double Pile_Diameter_At(double x) {
-    const ProblemData& pd = g.pd;
-    const int n = pd.i_NumPilePoints;
-    if (n < 1) return 0.0;
-    if (x <= pd.rd_PilePointX(1)) return pd.rd_PilePointDiam(1);
-    for (int k = 2; k <= n; ++k)
-        if (x <= pd.rd_PilePointX(k)) {
-            const double x0 = pd.rd_PilePointX(k - 1), x1 = pd.rd_PilePointX(k);
-            if (x1 == x0) return pd.rd_PilePointDiam(k);
-            return pd.rd_PilePointDiam(k - 1) + (pd.rd_PilePointDiam(k) - pd.rd_PilePointDiam(k - 1)) * (x - x0) / (x1 - x0);
-        }
-    return pd.rd_PilePointDiam(n);
+    if (g.pd.i_NumPilePoints < 1) return 0.0;
+    Pile_Properties_At(x);
+    return g.nodes.rd_DiamAtX;
 }
 
 // The pile line and the property points. The untagged format has no
@@ -250,7 +242,7 @@ void Read_Legacy_File(const Legacy& fmt) {
     Read_Title_Line();
     Read_Control_Line();
     if (pd.ICOM != kMomentCapacityOnly) Read_Pile_Response_Data(fmt);
-    if (pd.ICOM == 2 || pd.ICOM == 3 || pd.ICOM == 5) Read_Legacy_Sections(fmt.flavour);
+    if (pd.ICOM == kMomentCapacityOnly || Uses_Section_Tables(pd.ICOM)) Read_Legacy_Sections(fmt.flavour);
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 namespace tarvex {
 namespace {
 
-constexpr int kMomentCapacityOnly = 2;
 constexpr int kPileResponse = 3;
 constexpr int kUserEIResponse = 5;
 constexpr double kPi = 3.141592653589793;

@@ -18,7 +18,6 @@ constexpr double kDegreesToRadians = 3.141592653589793 / 180.0;
 constexpr double kMillimetresPerMetre = 1000.0;
 constexpr int kMinSoilMovePts = 2;
 constexpr int kEchoedLineColumns = 256;  // columns of an unrecognized line in its error block
-constexpr int kMomentCapacityOnly = 2;   // ICOM: no soil and no loads
 constexpr int kMissingSectionError = 81; // a section the problem needs is missing
 constexpr int kDuplicateSectionError = 82; // a section given twice
 

@@ -47,7 +47,7 @@ void Read_Thrust_List() {
     for (int t = 2; t <= pd.i_NumThrusts; ++t)
         for (int u = t; u > 1 && pd.rd_ThrustList(u - 1) > pd.rd_ThrustList(u); --u)
             std::swap(pd.rd_ThrustList(u - 1), pd.rd_ThrustList(u));
-    if (pd.ICOM != 2) return;
+    if (pd.ICOM != kMomentCapacityOnly) return;
     // The moment-capacity mode reads its thrusts as the keyword file's thrust loads.
     pd.i_NumLoads = pd.i_NumThrusts;
     for (int t = 1; t <= pd.i_NumThrusts; ++t)

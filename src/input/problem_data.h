@@ -34,6 +34,8 @@ const char* Section_Type_Name(int type);
 const char* LRFD_Load_Type_Name(int type);
 const char* LRFD_Load_Type_Abbrev(int type);
 
+constexpr int kMomentCapacityOnly = 2;  // ICOM: the section tables only, no pile response
+
 // Pile-response modes whose sections get moment-curvature tables that the
 // solver reads: 3, and 5 of the earlier formats. Modes 1 and 4 of the earlier
 // formats take the bending stiffness of the pile property points throughout.

@@ -13,7 +13,6 @@
 namespace tarvex {
 namespace {
 
-constexpr int kMomentCapacityOnly = 2;
 
 [[noreturn]] void Thrust_Capacity_Error(int n, int t, bool lrfd, bool compression) {
     const SectionWork& w = g.sec;
