@@ -54,8 +54,14 @@ double Step_Factor(int p) {
     return 1.0;
 }
 
-[[noreturn]] void Neutral_Axis_Error(std::string_view why) {
-    Write_Error_Block(Runtime_Error_Heading(16), {why}, true);
+// The block of a neutral-axis search that fails; a search stopped by an axial
+// force that is not a finite number says so on a line of its own after it.
+[[noreturn]] void Neutral_Axis_Error(std::string_view why = {}) {
+    constexpr std::string_view kNotFound = "Location of neutral axis was not found within 1,000 iterations.";
+    if (why.empty())
+        Write_Error_Block(Runtime_Error_Heading(16), {kNotFound}, true);
+    else
+        Write_Error_Block(Runtime_Error_Heading(16), {kNotFound, why}, true);
     Stop_With_Error("RUN00016", 216);
 }
 
@@ -198,13 +204,12 @@ void Find_Neutral_Axis(int t, int p) {
         if (k == 1 || std::fabs(gx) < std::fabs(g_best)) x_best = x, g_best = gx;
         const double slope = (gp - gm) / (2 * dx);
         if (!std::isfinite(gx) || !std::isfinite(slope))
-            Neutral_Axis_Error("Location of neutral axis was not found: the axial force of section " +
-                               Int_Text(g.drv.i_CurrentSection) + " at axial thrust no. " + Int_Text(t) +
-                               " is not a finite number.");
+            Neutral_Axis_Error("The axial force of section " + Int_Text(g.drv.i_CurrentSection) +
+                               " at axial thrust no. " + Int_Text(t) + " is not a finite number.");
         const double step = slope != 0 ? -gx / slope : kFallbackStep;
         x_new = x + step;
         if (k >= kMaxSearchIterations)
-            Neutral_Axis_Error("Location of neutral axis was not found within 1,000 iterations.");
+            Neutral_Axis_Error();
         if (std::fabs(step) > tol) {
             x = x_new;
         } else if (std::fabs(gx) > std::fabs(g_best)) {

@@ -221,6 +221,23 @@ TEST(SectionRuns, ATensionBeyondTheTensileCapacityIsRuntimeError25) {
         << d.report();
 }
 
+// A hollow prestressed pile whose void is as wide as the pile leaves no concrete:
+// the twelve strands of 0.153 in2 are taken from a net area of zero.
+TEST(SectionRuns, AHollowPrestressedPileWithoutConcreteIsRuntimeError14) {
+    const std::string input = Example("square_prestressed_pile_us.dat");
+    const std::string hollow = Replace(input, "SECTIONS\n1\n1\n7\n30.0\n18.0\n1.0\n", "SECTIONS\n1\n1\n6\n30.0\n18.0\n18.0\n");
+    ASSERT_NE(hollow, input);
+    RunDir d;
+    EXPECT_EQ(d.run(hollow), 214);
+    const std::string block =
+        "\n\n**** Runtime Error No. 14 ****\n\n"
+        "An error occurred in prestressing computations\n"
+        "The computed area of concrete in the section is less than 0.0 =        -1.83600\n";
+    EXPECT_NE(d.report().find(block), std::string::npos) << d.report();
+    EXPECT_NE(d.msg().find(block.substr(2)), std::string::npos) << d.msg();
+    EXPECT_EQ(d.report().find("Computation of Loss of Prestress:"), std::string::npos);
+}
+
 // The capacity of a square prestressed pile without thrust lies near the PCI
 // estimate 0.37 D As fpu, which assumes about the f'c and prestress of this pile.
 TEST(SectionRuns, PrestressedPileCapacityIsNearThePciEstimate) {
