@@ -63,6 +63,52 @@ TEST(Materials, ConcreteFollowsTheParabolaOfHognestad) {
     }
 }
 
+// Concrete filling the core follows the parabola f'c (2u - u^2) up to the crushing
+// strain, with no straight-line branch after the peak; for a weak concrete the
+// parabola would turn into tension under compression, and the stress is held at 0.
+TEST(Materials, FilledCoreConcreteKeepsTheParabolaAndNeverPullsUnderCompression) {
+    const struct {
+        double fc, eps;
+        bool zero;  // the parabola has crossed zero
+    } kCases[] = {
+        {6.0, 0.0038, false}, {6.0, 0.0015, false}, {2.5, 0.0015, false},
+        {2.5, 0.0038, true},  {3.0, 0.0036, true},  {6.0, 0.0039, false},
+    };
+    for (const auto& c : kCases) {
+        Reset_Store();
+        g.pd.i_NumSections = 1;
+        g.drv.i_CurrentSection = 1;
+        g.pd.Section(1).i_SectionType = kCasedCoredShaft;
+        g.sec.i_SectionUnits = kUnitsUS;
+        SectionGeometry& geo = g.sec.geo;
+        geo.SectionKind = kKindCasedCircleWithCore;
+        geo.D = geo.W = 36.0;
+        geo.CasingThickness = 0.5;
+        geo.CoreDiameter = 12.0;
+        geo.CoreThickness = 0.5;
+        geo.b_CoreFilled = geo.b_CoreFillOption = kTrue;
+        SectionMaterials& m = g.sec.mat;
+        m.i_CoreFill = 2;
+        m.fc = c.fc;
+        m.fy = 60.0;
+        m.Es = m.CasingE = m.CoreE = 29000.0;
+        m.CasingFy = m.CoreFy = 36.0;
+        Set_Concrete_Properties();
+        Initialize_EI_Vars();
+        const SectionSlices& sl = g.sec.sl;
+        const int mid = (sl.i_CoreTopSlice + sl.i_CoreBottomSlice) / 2;
+        ASSERT_GT(sl.CoreConcreteArea(mid), 0.0);
+        // A tiny curvature about a neutral axis far below: the core slice at strain eps.
+        const double phi = 1e-9;
+        Compute_Axial_Thrust_Force(phi, c.eps / phi + sl.Depth(mid));
+        const double u = c.eps / m.eps0, parabola = c.fc * (2 * u - u * u);
+        const double expected = c.eps > 0.0038 ? 0.001 : c.zero ? 0.0 : parabola;
+        EXPECT_EQ(parabola < 0, c.zero) << c.fc << " " << c.eps;
+        EXPECT_NEAR(g.sec.st.CoreConcreteStress(mid), expected, 1e-6 * c.fc) << c.fc << " " << c.eps;
+    }
+    Reset_Store();
+}
+
 // Pi = 300000 lb, loss 0.2, As = 3.0 in2, Es = 28500 ksi: eps_ps = -0.0028070;
 // the same pile in SI units gives the same strains.
 TEST(Materials, PrestressStrainsAreTheSameInBothUnitSystems) {
