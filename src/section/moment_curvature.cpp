@@ -303,7 +303,7 @@ void Compute_Moment_Curvature() {
     Prepare_Thrust_List();
     for (int t = 1; t <= w.i_NumWorkThrusts; ++t) {
         const double T = w.WorkThrust(t);
-        if (t > 1 && T != w.WorkThrust(t - 1)) Initialize_EI_Vars();
+        if (t > 1 && T != w.WorkThrust(t - 1)) Set_Section_Materials();
         Compute_Curve(t, T, Is_Concrete_Kind() ? delta : Pipe_Increment(T));
         Store_Table(t);
     }

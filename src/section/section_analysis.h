@@ -12,6 +12,10 @@ constexpr double kPi = 3.141592653589793;
 
 // Slicing (section geometry).
 void Initialize_EI_Vars();
+// The material half of the set-up: concrete constants and, for a prestressed
+// section, the strains after losses. The slices do not depend on the thrust,
+// so a new thrust value needs only this half again.
+void Set_Section_Materials();
 int fn_FindSliceY(double y);
 double fn_SegmentArea(double diameter, double depth);
 double fn_PolygonBandArea(const Arr<double, kMaxOutlinePoints>& px, const Arr<double, kMaxOutlinePoints>& py,

@@ -302,6 +302,10 @@ void Initialize_EI_Vars() {
             sl.TotalConcreteArea += sl.ConcreteArea(i);
             sl.TotalBarArea += sl.BarArea(i);
         }
+    Set_Section_Materials();
+}
+
+void Set_Section_Materials() {
     Set_Concrete_Properties();
     if (Section_Is_Prestressed()) Calculate_Strains_Due_To_Prestressing();
 }

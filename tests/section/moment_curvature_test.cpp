@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
+#include "engine/store.h"
+#include "input/keyword_reading.h"
 #include "section/curve_support.h"
 #include "section/fibre_model.h"
 #include "support/run_dir.h"
@@ -147,6 +151,52 @@ TEST(MomentCurvature, PrestressedPileMatchesAFibreComputationWithInitialStrandSt
     const FibreSection s = Square18Prestressed();
     Expect_Curves_Match(curves, s, false);
     EXPECT_GT(Fibre_Neutral_Axis(s, curves[0].curvature[0], 0.0), s.depth);
+}
+
+// The curves a section stores for its thrusts, point by point, as left in the
+// moment-curvature table by the last run.
+std::vector<std::vector<double>> Stored_Curves(int thrusts) {
+    using tarvex::g;
+    std::vector<std::vector<double>> curves;
+    for (int t = 1; t <= thrusts; ++t) {
+        std::vector<double> c{g.mct.NominalMoment(1, t)};
+        for (int p = 1; p <= g.mct.NumPts(1, t); ++p)
+            c.insert(c.end(), {g.mct.Moment(1, t, p), g.mct.EI(1, t, p), g.mct.Curv(1, t, p)});
+        curves.push_back(c);
+    }
+    return curves;
+}
+
+// A section is sliced once and only its material state is set again for each
+// new thrust: every curve of a run of several thrusts is, bit for bit, the
+// curve that a run of that thrust alone computes. The thrusts include a
+// tension that cracks the reinforced sections before any bending.
+TEST(MomentCurvature, EachThrustGivesTheCurveOfARunOfItsOwn) {
+    const std::string bundled = Replace(kShaft36, "\n12\n1\n1.128", "\n12\n3\n1.128");
+    const struct {
+        const char* name;
+        std::string section;
+        std::vector<double> thrusts;
+    } kCases[] = {
+        {"shaft", kShaft36, {-600000.0, 0.0, 1500000.0}},
+        {"shaft in bundles of three", bundled, {-600000.0, 500000.0}},
+        {"rectangular pile", kRect24x12, {-200000.0, 300000.0}},
+        {"prestressed pile", kSquarePrestressed18, {-100000.0, 0.0, 200000.0}},
+        {"steel pipe", "1\n1\n4\n40.0\n24.0\n0.5\n36000.0\n29000000.0\n", {-500000.0, 0.0, 400000.0}},
+    };
+    for (const auto& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const int n = int(c.thrusts.size());
+        RunDir all;
+        ASSERT_LE(all.run(EI_Only_Input("USCS", c.section, c.thrusts)), 0) << all.report();
+        ASSERT_EQ(tarvex::g.pd.i_NumThrusts, n);
+        const auto together = Stored_Curves(n);
+        for (int t = 0; t < n; ++t) {
+            RunDir alone;
+            ASSERT_LE(alone.run(EI_Only_Input("USCS", c.section, {c.thrusts[t]})), 0) << alone.report();
+            EXPECT_EQ(Stored_Curves(1)[0], together[t]) << "thrust " << c.thrusts[t];
+        }
+    }
 }
 
 // A steel pipe: the elastic branch is E I and the last moment the plastic moment Z Fy.
