@@ -72,8 +72,17 @@ double EI_From_Table(int i, int s, int t) {
         g.sol.b_EndOfCurve(i) = kTrue;
         g.sol.b_AnyEndOfCurve = kTrue;
     } else {
-        int j = 1;
-        while (j < np - 1 && !(mc.Curv(s, t, j) < phi && phi <= mc.Curv(s, t, j + 1))) ++j;
+        // Curvatures ascend: the interval Curv(j) < phi <= Curv(j + 1) by bisection
+        // (Curv(lo - 1) < phi <= Curv(hi) throughout).
+        int lo = 2, hi = np;
+        while (lo < hi) {
+            const int mid = (lo + hi) / 2;
+            if (mc.Curv(s, t, mid) < phi)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        const int j = lo - 1;
         const double m0 = mc.Moment(s, t, j), m1 = mc.Moment(s, t, j + 1);
         const double c0 = mc.Curv(s, t, j), c1 = mc.Curv(s, t, j + 1);
         const double m = (m0 == m1) ? m0 : m0 + (m1 - m0) * (phi - c0) / (c1 - c0);
