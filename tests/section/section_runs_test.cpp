@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/store.h"
 #include "section/curve_support.h"
 #include "support/run_dir.h"
 
@@ -256,6 +257,26 @@ TEST(SectionRuns, PrestressedPileCapacityIsNearThePciEstimate) {
     // With no thrust and no curvature the strands hold the concrete in compression: the
     // first point's neutral axis lies far below the section.
     EXPECT_GT(curves[0].ei[0], 0.0);
+}
+
+// Strands in the top row only: their prestress bends the pile against the
+// curvature, the first point's moment is negative and the curve ends there. The
+// capacity of a curve of one point is that point's moment at its own strain.
+TEST(SectionRuns, ACurveOfOnePointHasTheCapacityOfThatPoint) {
+    const std::string top_strands =
+        "1\n1\n7\n30.0\n18.0\n0.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
+        "Use internal stress-strain curve for concrete\nManually-positioned strands\n1\n4\n231336.0\n0.2\n"
+        "1 1 3 -6.0 6.03\n2 1 3 -2.0 6.03\n3 1 3 2.0 6.03\n4 1 3 6.0 6.03\n";
+    RunDir d;
+    ASSERT_EQ(d.run(EI_Only_Input("USCS", top_strands, {0.0})), 0) << d.report();
+    const auto curves = Plot_Curves(d.plot());
+    ASSERT_EQ(curves.size(), 1u);
+    ASSERT_EQ(curves[0].points, 1);
+    EXPECT_LT(curves[0].moment[0], 0.0);
+    const tarvex::CurveWork& cv = tarvex::g.sec.cv;
+    EXPECT_EQ(cv.Capacity(1), cv.Moment(1));
+    EXPECT_EQ(cv.CapacityStrain(1), cv.MaxComp(1));
+    EXPECT_LT(cv.MaxComp(1), 0.003);
 }
 
 // A tension thrust on a prestressed pile keeps the strands' own initial strain
