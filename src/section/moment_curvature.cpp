@@ -29,6 +29,7 @@ constexpr double kPipeYieldStrainFactor = 1.7;   // increment: 1.7 Fy / E over 8
 constexpr double kPipeEndStrainFactor = 5.0;     // pipe curve ends at 5 Fy / E
 constexpr double kPipeIncrementSteps = 80.0;
 constexpr int kNonFiniteTableError = 45;
+constexpr int kNoStiffnessError = 46;
 
 bool Is_Concrete_Kind() { return g.sec.geo.SectionKind != kKindSteelPipe; }
 
@@ -145,6 +146,22 @@ void Check_Finite_Point(int t, int p) {
     Stop_With_Error(Error_Code(200 + kNonFiniteTableError), 200 + kNonFiniteTableError);
 }
 
+// The solver reads the bending stiffness of a pile from the curves: a curve
+// whose first moment is zero or negative (a section bent against the curvature
+// by its own prestress) gives the pile no stiffness and cannot be used for it.
+void Check_Stiffness_For_Pile(int t) {
+    const CurveWork& cv = g.sec.cv;
+    if (g.pd.ICOM == kMomentCapacityOnly || cv.EI(1) > 0) return;
+    Write_Error_Block(Runtime_Error_Heading(kNoStiffnessError),
+                      {"The bending stiffness of a pile section is not positive.",
+                       "Section no. " + Int_Text(g.drv.i_CurrentSection) + ", axial thrust no. " + Int_Text(t) +
+                           ": the moment at the first curvature is " + Real_Text(cv.Moment(1)) +
+                           std::string(g.units.MomentLabel.trimmed()) + ".",
+                       "", "Check the positions of the bars or strands and the prestressing force of the section."},
+                      true);
+    Stop_With_Error(Error_Code(200 + kNoStiffnessError), 200 + kNoStiffnessError);
+}
+
 void Compute_Curve(int t, double T, double delta) {
     CurveWork& cv = g.sec.cv;
     Start_Thrust(T);
@@ -169,6 +186,7 @@ void Compute_Curve(int t, double T, double delta) {
         Write_Point_Limit_Warning();
         Record_Warning(-305);
     }
+    Check_Stiffness_For_Pile(t);
 }
 
 void Store_Table(int t) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/store.h"
+#include "output/report_lines.h"
 #include "section/curve_support.h"
 #include "support/run_dir.h"
 
@@ -262,7 +263,7 @@ TEST(SectionRuns, PrestressedPileCapacityIsNearThePciEstimate) {
 // Strands in the top row only: their prestress bends the pile against the
 // curvature, the first point's moment is negative and the curve ends there. The
 // capacity of a curve of one point is that point's moment at its own strain.
-TEST(SectionRuns, ACurveOfOnePointHasTheCapacityOfThatPoint) {
+TEST(SectionRuns, ACurveOfOnePointHasTheCapacityOfThatPointAndGivesAPileNoStiffness) {
     const std::string top_strands =
         "1\n1\n7\n30.0\n18.0\n0.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
         "Use internal stress-strain curve for concrete\nManually-positioned strands\n1\n4\n231336.0\n0.2\n"
@@ -277,6 +278,21 @@ TEST(SectionRuns, ACurveOfOnePointHasTheCapacityOfThatPoint) {
     EXPECT_EQ(cv.Capacity(1), cv.Moment(1));
     EXPECT_EQ(cv.CapacityStrain(1), cv.MaxComp(1));
     EXPECT_LT(cv.MaxComp(1), 0.003);
+
+    // Such a section gives a pile no bending stiffness: the pile response stops on
+    // the section instead of reporting a buckling of the pile.
+    const std::string pile = Example("square_prestressed_pile_us.dat");
+    RunDir response;
+    EXPECT_EQ(response.run(With_Block(pile, "SECTIONS", "SOIL LAYERS", top_strands)), 246) << response.report();
+    ASSERT_LT(cv.Moment(1), 0.0);
+    const std::string block =
+        "\n\n**** Runtime Error No. 46 ****\n\n"
+        "The bending stiffness of a pile section is not positive.\n"
+        "Section no. 1, axial thrust no. 1: the moment at the first curvature is " + tarvex::Real_Text(cv.Moment(1)) +
+        " in-kip.\n\n"
+        "Check the positions of the bars or strands and the prestressing force of the section.\n";
+    EXPECT_NE(response.report().find(block), std::string::npos) << response.report();
+    EXPECT_NE(response.msg().find(block.substr(2)), std::string::npos) << response.msg();
 }
 
 // A tension thrust on a prestressed pile keeps the strands' own initial strain
