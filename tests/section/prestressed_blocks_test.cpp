@@ -63,10 +63,10 @@ std::string Number(double v) {
     return buf;
 }
 
-// The section lines of the input (lengths in ft or m, dimensions in inches or mm).
-std::string Section_Input(const Pile& p, bool si) {
+// The lines of section `number` (lengths in ft or m, dimensions in inches or mm).
+std::string Section_Record(const Pile& p, bool si, int number) {
     const double dim = si ? 1000.0 : 1.0, stress = si ? 1.0 : 1000.0;
-    std::string s = "1\n1\n" + std::to_string(p.type) + "\n" + Number(p.length) + "\n" + Number(p.D * dim) + "\n";
+    std::string s = std::to_string(number) + "\n" + std::to_string(p.type) + "\n" + Number(p.length) + "\n" + Number(p.D * dim) + "\n";
     if (p.type == 6 || p.type == 8 || p.type == 10) s += Number(p.void_d * dim) + "\n";
     if (p.type == 7 || p.type == 8) s += Number(p.chamfer * dim) + "\n";
     s += Number(p.fc * stress) +
@@ -82,6 +82,9 @@ std::string Section_Input(const Pile& p, bool si) {
              " " + Number(p.strands[k].y * dim) + "\n";
     return s;
 }
+
+// The sections part of the input for a pile of one section.
+std::string Section_Input(const Pile& p, bool si) { return "1\n" + Section_Record(p, si, 1); }
 
 // Eight strands on a square of half side a = (D - d)/2 - cover, counter-clockwise
 // from the bottom-left corner: three on each horizontal face, one inside each vertical face.
@@ -261,13 +264,15 @@ TEST(PrestressedBlocks, DimensionsStrandsAndLossOfEachShape) {
 
 // The chamfered square solid pile has its own heading (no empty line before
 // it) and its short lines end in the unit right-justified in four columns; the
-// strands are placed on a square. Two thrusts reset the section geometry twice,
-// but the loss of prestress is reported once.
+// strands are placed on a square. Two thrusts set the section geometry up
+// twice, but each section reports its loss of prestress once.
 TEST(PrestressedBlocks, SquareSolidPileWithChamferReportsItsPrestressOnce) {
     Pile p{7, 30.0, 18.0, 0, 1.0, 6.0, 350000.0, 0.2, 3.0, {}, true};
     p.strands = Square_Of_Eight(18.0, 3.0, 3, false);
+    const Pile octagon{9, 20.0, 16.0, 0, 0, 5.0, 150000.0, 0.25, 0, {{1, 0, 5}, {1, 5, 0}, {1, 0, -5}, {1, -5, 0}}};
     RunDir d;
-    ASSERT_EQ(d.run(EI_Only_Input("USCS", Section_Input(p, false), {0.0, 100000.0})), 0) << d.report();
+    const std::string sections = "2\n" + Section_Record(p, false, 1) + Section_Record(octagon, false, 2);
+    ASSERT_EQ(d.run(EI_Only_Input("USCS", sections, {0.0, 100000.0})), 0) << d.report();
     const double As = 8 * Strand_Area(3, false), Ac = 18.0 * 18.0 - 2 * 1.0 * 1.0 - As;
     const std::string expected =
         "Pile Section No. 1:\n\n" +
@@ -275,9 +280,15 @@ TEST(PrestressedBlocks, SquareSolidPileWithChamferReportsItsPrestressOnce) {
                    {{"Pile Width", 18.0}, {"Corner Chamfer", 1.0}, {"", 0}}) +
         Strand_Blocks(p, false) + Loss_Block(p, false, Ac, 0.37, "Mn = 0.37 D As fpu");
     EXPECT_EQ(Report_Part(d.report(), expected), expected);
-    EXPECT_EQ(Count(d.report(), "Computation of Loss of Prestress:"), 1u);
-    EXPECT_EQ(Count(d.report(), "Estimated Structural Capacities Computed Using PCI Equations:"), 1u);
-    EXPECT_EQ(Plot_Curves(d.plot()).size(), 2u);
+    const double Ac9 = 256 - 2 * std::pow(kOctagonCorner * 16, 2) - Total_Strand_Area(octagon, false);
+    const std::string second =
+        "Pile Section No. 2:\n\n" +
+        Dimensions(octagon, false, "Dimensions and Properties of Octagonal Prestressed Pile:", {{"Pile Width", 16.0}}) +
+        Strand_Blocks(octagon, false) + Loss_Block(octagon, false, Ac9, 0.32, "Mn = 0.32 D As fpu");
+    EXPECT_EQ(Report_Part(d.report(), second), second);
+    EXPECT_EQ(Count(d.report(), "Computation of Loss of Prestress:"), 2u);
+    EXPECT_EQ(Count(d.report(), "Estimated Structural Capacities Computed Using PCI Equations:"), 2u);
+    EXPECT_EQ(Plot_Curves(d.plot()).size(), 4u);  // both thrusts of both sections
 }
 
 // SI units: fpu of a PCI 270 strand is 270 ksi in kPa, the strand area has 7
