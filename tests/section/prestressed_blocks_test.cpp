@@ -31,11 +31,12 @@ double Single(double v) { return double(float(v)); }  // a value of the single-p
 
 std::string Label(const std::string& label) { return label + std::string(55 - label.size(), ' ') + "= "; }
 
-// Diameter and area of a PCI 270 strand by size code, in the units of the run.
+// A strand of size code `size` at (x, y), in section units.
 struct Strand {
     int size;
-    double x, y;  // section units
+    double x, y;
 };
+// Diameter and area of a PCI 270 strand by size code, in the units of the run.
 double Strand_Diameter(int size, bool si) {
     const double d[] = {0.34, 0.375, 0.4375, 0.5, 0.5, 0.5625, 0.6, 0.7};
     return Single(d[size]) * (si ? kSIInch : 1.0);
@@ -66,20 +67,22 @@ std::string Number(double v) {
 // The lines of section `number` (lengths in ft or m, dimensions in inches or mm).
 std::string Section_Record(const Pile& p, bool si, int number) {
     const double dim = si ? 1000.0 : 1.0, stress = si ? 1.0 : 1000.0;
-    std::string s = std::to_string(number) + "\n" + std::to_string(p.type) + "\n" + Number(p.length) + "\n" + Number(p.D * dim) + "\n";
+    std::string s = std::to_string(number) + "\n" + std::to_string(p.type) + "\n" + Number(p.length) + "\n" +
+                    Number(p.D * dim) + "\n";
     if (p.type == 6 || p.type == 8 || p.type == 10) s += Number(p.void_d * dim) + "\n";
     if (p.type == 7 || p.type == 8) s += Number(p.chamfer * dim) + "\n";
     s += Number(p.fc * stress) +
          "\n0.75\nUse default concrete tensile strength\nUse internal stress-strain curve for concrete\n";
     const std::string n = std::to_string(p.strands.size());
     if (p.auto_square)
-        return s + "Autoposition strands\n" + std::to_string(p.strand_type) + "\n" + std::to_string(p.strands[0].size) + "\n" + n + "\n" + Number(p.Pi) +
-               "\n" + Number(p.loss) + "\n" + Number(p.cover * dim) + "\n1\n";
+        return s + "Autoposition strands\n" + std::to_string(p.strand_type) + "\n" +
+               std::to_string(p.strands[0].size) + "\n" + n + "\n" + Number(p.Pi) + "\n" + Number(p.loss) + "\n" +
+               Number(p.cover * dim) + "\n1\n";
     const std::string type = std::to_string(p.strand_type);
     s += "Manually-positioned strands\n" + type + "\n" + n + "\n" + Number(p.Pi) + "\n" + Number(p.loss) + "\n";
     for (size_t k = 0; k < p.strands.size(); ++k)
-        s += std::to_string(k + 1) + " " + type + " " + std::to_string(p.strands[k].size) + " " + Number(p.strands[k].x * dim) +
-             " " + Number(p.strands[k].y * dim) + "\n";
+        s += std::to_string(k + 1) + " " + type + " " + std::to_string(p.strands[k].size) + " " +
+             Number(p.strands[k].x * dim) + " " + Number(p.strands[k].y * dim) + "\n";
     return s;
 }
 
@@ -101,7 +104,8 @@ std::string Dimensions(const Pile& p, bool si, const std::string& title,
     const bool t7 = p.type == 7;
     const std::string len = si ? "m" : "in";
     std::string s = (t7 ? "" : "\n") + title + "\n" + std::string(title.size(), '-') + "\n\n";
-    s += Label("Length of Section") + Real_Field(p.length, p.type <= 6 ? 15 : 10) + (si ? " m      " : " ft     ") + "\n";
+    s += Label("Length of Section") + Real_Field(p.length, p.type <= 6 ? 15 : 10) + (si ? " m      " : " ft     ") +
+         "\n";
     for (const auto& [label, v] : lines) {
         if (label.empty()) {
             s += "\n";
@@ -131,22 +135,23 @@ std::string Strand_Blocks(const Pile& p, bool si) {
     for (size_t k = 0; k < p.strands.size(); ++k) {
         const Strand& t = p.strands[k];
         s += Edit_I(int(k + 1), 4);
-        for (double v : {Strand_Diameter(t.size, si), Strand_Area(t.size, si), t.x, t.y}) s += Edit_F(v, 14, si ? 6 : 3);
+        for (double v : {Strand_Diameter(t.size, si), Strand_Area(t.size, si), t.x, t.y})
+            s += Edit_F(v, 14, si ? 6 : 3);
         s += "\n";
     }
     return s;
 }
 
-double Total_Strand_Area(const Pile& p, bool si) {
+double Total_Strand_Area(const std::vector<Strand>& strands, bool si) {
     double As = 0;
-    for (const Strand& t : p.strands) As += Strand_Area(t.size, si);
+    for (const Strand& t : strands) As += Strand_Area(t.size, si);
     return As;
 }
 
 // Loss of prestress and PCI capacities for a net concrete area Ac and the PCI
 // coefficient C of Mn = C D As fpu.
 std::string Loss_Block(const Pile& p, bool si, double Ac, double C, const std::string& label) {
-    const double As = Total_Strand_Area(p, si);
+    const double As = Total_Strand_Area(p.strands, si);
     const double fc = si ? p.fc / kKPaPerKsi * kKPaPerKsi : p.fc;
     const double Ec = 57.0 * std::sqrt(1000.0 * (si ? p.fc / kKPaPerKsi : p.fc)) * (si ? kKPaPerKsi : 1.0);
     const double Es = si ? 193053200.0 : 28000.0, fpu = si ? kFpu270SI : 270.0;
@@ -211,12 +216,6 @@ struct ShapeCase {
     const char* label;
 };
 
-double Listed_Area(const std::vector<Strand>& strands) {
-    double As = 0;
-    for (const Strand& t : strands) As += Strand_Area(t.size, false);
-    return As;
-}
-
 // Every shape but the chamfered square solid pile, in US customary units, with
 // listed strands; the octagonal pile mixes 0.153 and 0.192 in2 strands, each
 // entering the table and As with its own area.
@@ -231,26 +230,26 @@ TEST(PrestressedBlocks, DimensionsStrandsAndLossOfEachShape) {
     const std::vector<ShapeCase> cases = {
         {"circular solid", {5, 40.0, 16.0, 0, 0, 6.0, 200000.0, 0.2, 0, four},
          "Dimensions and Properties of Circular Prestressed Pile:", {{"Diameter", 16.0}, {"", 0}},
-         kPi / 4 * 256 - Listed_Area(four), 0.32, "Mn = 0.32 D As fpu"},
+         kPi / 4 * 256 - Total_Strand_Area(four, false), 0.32, "Mn = 0.32 D As fpu"},
         {"circular hollow", {6, 35.0, 24.0, 12.0, 0, 5.0, 300000.0, 0.15, 0, ring},
          "Dimensions and Properties of Hollow Core Circular Prestressed Pile:",
-         {{"Outside Diameter", 24.0}, {"Inside Diameter", 12.0}, {"", 0}}, kPi / 4 * 576 - void12 - Listed_Area(ring),
-         0.34, "Mn = 0.34 D As fpu"},
+         {{"Outside Diameter", 24.0}, {"Inside Diameter", 12.0}, {"", 0}},
+         kPi / 4 * 576 - void12 - Total_Strand_Area(ring, false), 0.34, "Mn = 0.34 D As fpu"},
         {"square hollow", {8, 50.0, 20.0, 10.0, 1.5, 6.0, 250000.0, 0.18, 0, corners},
          "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
          {{"Pile Width", 20.0}, {"Corner Chamfer", 1.5}, {"", 0}, {"Inside Void Diameter", 10.0}},
-         400 - 2 * 1.5 * 1.5 - void10 - Listed_Area(corners), 0.38, "Mn = 0.38 D As fpu"},
+         400 - 2 * 1.5 * 1.5 - void10 - Total_Strand_Area(corners, false), 0.38, "Mn = 0.38 D As fpu"},
         {"square hollow without chamfer", {8, 50.0, 20.0, 10.0, 0, 6.0, 250000.0, 0.18, 0, corners},
          "Dimensions and Properties of Square Prestressed Pile Section with Hollow Core:",
          {{"Pile Width", 20.0}, {"Corner Chamfer", 0.0}, {"", 0}, {"Inside Void Diameter", 10.0}},
-         400 - void10 - Listed_Area(corners), 0.38, "Mn = 0.38 D As fpu"},
+         400 - void10 - Total_Strand_Area(corners, false), 0.38, "Mn = 0.38 D As fpu"},
         {"octagonal solid", {9, 30.0, 16.0, 0, 0, 7.0, 220000.0, 0.2, 0, mixed},
          "Dimensions and Properties of Octagonal Prestressed Pile:", {{"Pile Width", 16.0}},
-         oct16 - Listed_Area(mixed), 0.32, "Mn = 0.32 D As fpu"},
+         oct16 - Total_Strand_Area(mixed, false), 0.32, "Mn = 0.32 D As fpu"},
         {"octagonal hollow", {10, 45.0, 20.0, 8.0, 0, 6.0, 260000.0, 0.2, 0, six},
          "Dimensions and Properties of Octagonal Prestressed Pile Section with Hollow Core:",
-         {{"Pile Width", 20.0}, {"Inside Void Diameter", 8.0}}, oct20 - void8 - Listed_Area(six), 0.34,
-         "Mn = 0.34 D As fpu"},
+         {{"Pile Width", 20.0}, {"Inside Void Diameter", 8.0}}, oct20 - void8 - Total_Strand_Area(six, false),
+         0.34, "Mn = 0.34 D As fpu"},
     };
     for (const ShapeCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -280,7 +279,7 @@ TEST(PrestressedBlocks, SquareSolidPileWithChamferReportsItsPrestressOnce) {
                    {{"Pile Width", 18.0}, {"Corner Chamfer", 1.0}, {"", 0}}) +
         Strand_Blocks(p, false) + Loss_Block(p, false, Ac, 0.37, "Mn = 0.37 D As fpu");
     EXPECT_EQ(Report_Part(d.report(), expected), expected);
-    const double Ac9 = 256 - 2 * std::pow(kOctagonCorner * 16, 2) - Total_Strand_Area(octagon, false);
+    const double Ac9 = 256 - 2 * std::pow(kOctagonCorner * 16, 2) - Total_Strand_Area(octagon.strands, false);
     const std::string second =
         "Pile Section No. 2:\n\n" +
         Dimensions(octagon, false, "Dimensions and Properties of Octagonal Prestressed Pile:", {{"Pile Width", 16.0}}) +
@@ -302,7 +301,7 @@ TEST(PrestressedBlocks, SquareHollowAndCircularPilesInSIUnits) {
                 {{4, 0, 0.2}, {4, 0.2, 0}, {4, 0, -0.2}, {4, -0.2, 0}}};
     RunDir d;
     ASSERT_EQ(d.run(EI_Only_Input("SI", Section_Input(square, true), {0.0})), 0) << d.report();
-    const double As = Total_Strand_Area(square, true);
+    const double As = Total_Strand_Area(square.strands, true);
     const double Ac = square.D * square.D - 2 * square.chamfer * square.chamfer -
                       kPi / 4 * square.void_d * square.void_d - As;
     const std::string expected =
@@ -315,7 +314,7 @@ TEST(PrestressedBlocks, SquareHollowAndCircularPilesInSIUnits) {
 
     RunDir c;
     ASSERT_EQ(c.run(EI_Only_Input("SI", Section_Input(circle, true), {0.0})), 0) << c.report();
-    const double Ac5 = kPi / 4 * circle.D * circle.D - Total_Strand_Area(circle, true);
+    const double Ac5 = kPi / 4 * circle.D * circle.D - Total_Strand_Area(circle.strands, true);
     const std::string whole =
         Dimensions(circle, true, "Dimensions and Properties of Circular Prestressed Pile:",
                    {{"Diameter", circle.D}, {"", 0}}) +
