@@ -84,6 +84,11 @@ std::vector<Bar> Bars_On_Circle(double Dp, double cover, double d, double a, int
     };
     for (int i = 1; i <= n; ++i) {
         const double ai = (i - 1) * w;
+        if (n == 1 && nb <= 2) {  // one bar at the centre, or a pair side by side across it
+            if (nb == 1) put(0, 0);
+            if (nb == 2) bars.push_back({-d / 2, offset, d, a}), bars.push_back({d / 2, offset, d, a});
+            break;
+        }
         if (nb == 1) put(ai, R);
         if (nb >= 2) put(ai - r / 2, R), put(ai + r / 2, R);
         if (nb == 3) put(ai, R3);
@@ -194,34 +199,69 @@ Case Rectangular_Pile() {
     return c;
 }
 
-// A drilled shaft in SI units: eight bundles of two 25.4 mm bars, the cage offset so that the
-// first bar of the first and of the fifth bundle lie on the x axis (y below 1E-7 m).
+// A drilled shaft of diameter D with the given bars; no spacing line unless spacing is given.
+struct Shaft {
+    const Units* units;
+    double length, D, cover, fc, fy, Es, offset;
+    std::vector<Bar> bars;
+    const double* spacing;
+};
+
+Case Drilled_Shaft(const std::string& name, const Shaft& sh, const std::string& sections) {
+    const Units& u = *sh.units;
+    Case c{name, &u, sections, "Dimensions and Properties of Drilled Shaft:", "", kConcreteNext, {}};
+    const Concrete con = Concrete_Of(sh.fc, u.us);
+    const double Ag = Circle(sh.D), As = Sum_Areas(sh.bars), Ac = Ag - As;
+    c.cap = {kShare * sh.fc * Ac + sh.fy * As, -sh.fy * As, (sh.Es * As + con.Ec * Ac) * con.epst, As};
+    c.expected = Heading(c.title) + Value("Length of Section", sh.length, Pad8(u.us ? " ft" : " m")) +
+                 Value("Shaft Diameter ", sh.D, u.L) + Value("Concrete Cover Thickness", sh.cover, u.L) +
+                 Count("Number of Reinforcing Bars", int(sh.bars.size())) +
+                 Value("Yield Stress of Reinforcing Bars", sh.fy, u.S) +
+                 Value("Modulus of Elasticity of Reinforcing Bars", sh.Es, u.S) + Value("Gross Area of Shaft", Ag, u.A) +
+                 Value("Total Area of Reinforcing Steel", As, u.A) +
+                 Percent("Area Ratio of Steel Reinforcement ", 100 * As / Ag) +
+                 (sh.spacing ? Value("Edge-to-Edge Bar Spacing", *sh.spacing, u.L) : "") +
+                 Value("Rebar Offset", sh.offset, u.L) + Capacity_Lines(c.cap, u, false) + Bar_Table(sh.bars, u);
+    return c;
+}
+
+const std::string kShaftConcrete = "4000.0\n0.75\n" + std::string(kConcreteLines) +
+                                   "Rebar Arrangement Not Same As Section Above\n";
+
+// In SI units: eight bundles of two 25.4 mm bars, the cage offset 0.005 mm beyond the half gap
+// of a bundle, so that the first bars of the first and fifth bundles lie 5E-6 m above the x axis.
 Case SI_Drilled_Shaft() {
     const Units& u = kSI;
     const double D = 900 * u.length, d = 25.4 * u.length, a = 510 * u.area, cover = 75 * u.length;
-    const double fc = 28000, fy = 420000, Es = 200000000;
     const double R = (D - d) * 0.5 - cover;
     char offset_mm[32];
-    std::snprintf(offset_mm, sizeof offset_mm, "%.4f", 1000 * R * std::sin(d / R / 2));
+    std::snprintf(offset_mm, sizeof offset_mm, "%.4f", 1000 * R * std::sin(d / R / 2) + 0.005);
     const double offset = std::atof(offset_mm) * u.length;
-    const std::vector<Bar> bars = Bars_On_Circle(D, cover, d, a, 8, 2, offset);
-    Case c{"SIDrilledShaftInBundlesOfTwo", &u,
-           "1\n1\n1\n12.0\n900.0\n28000.0\n19.0\n" + std::string(kConcreteLines) +
-               "Rebar Arrangement Not Same As Section Above\nRebar in circle\n420000.0\n200000000.0\n8\n2\n25.4\n510.0\n"
-               "75.0\n" + offset_mm + "\n",
-           "Dimensions and Properties of Drilled Shaft:", "", kConcreteNext, {}};
-    const Concrete con = Concrete_Of(fc, false);
-    const double Ag = Circle(D), As = Sum_Areas(bars), Ac = Ag - As;
-    c.cap = {kShare * fc * Ac + fy * As, -fy * As, (Es * As + con.Ec * Ac) * con.epst, As};
-    c.expected = Heading(c.title) + Value("Length of Section", 12, Pad8(" m")) + Value("Shaft Diameter ", D, u.L) +
-                 Value("Concrete Cover Thickness", cover, u.L) + Count("Number of Reinforcing Bars", 16) +
-                 Value("Yield Stress of Reinforcing Bars", fy, u.S) +
-                 Value("Modulus of Elasticity of Reinforcing Bars", Es, u.S) + Value("Gross Area of Shaft", Ag, u.A) +
-                 Value("Total Area of Reinforcing Steel", As, u.A) +
-                 Percent("Area Ratio of Steel Reinforcement ", 100 * As / Ag) +
-                 Value("Edge-to-Edge Bar Spacing", Bar_Spacing(D, cover, d, 8, 2), u.L) +
-                 Value("Rebar Offset", offset, u.L) + Capacity_Lines(c.cap, u, false) + Bar_Table(bars, u);
-    return c;
+    static const double spacing = Bar_Spacing(D, cover, d, 8, 2);
+    return Drilled_Shaft("SIShaftInBundlesOfTwo",
+                         {&u, 12, D, cover, 28000, 420000, 200000000, offset,
+                          Bars_On_Circle(D, cover, d, a, 8, 2, offset), &spacing},
+                         "1\n1\n1\n12.0\n900.0\n28000.0\n19.0\n" + std::string(kConcreteLines) +
+                             "Rebar Arrangement Not Same As Section Above\nRebar in circle\n420000.0\n200000000.0\n8\n"
+                             "2\n25.4\n510.0\n75.0\n" + offset_mm + "\n");
+}
+
+// One bundle of two bars at the centre: there is no second bundle to measure a spacing to.
+Case One_Bundle_Shaft() {
+    return Drilled_Shaft("ShaftWithOneBundle",
+                         {&kUS, 20, 24, 3, 4, 60, 29000, 0, Bars_On_Circle(24, 3, 1.0, 0.79, 1, 2, 0), nullptr},
+                         "1\n1\n1\n20.0\n24.0\n" + kShaftConcrete +
+                             "Rebar in circle\n60000.0\n29000000.0\n1\n2\n1.0\n0.79\n3.0\n0.0\n");
+}
+
+// Bars listed one by one keep their positions; their spacing is not one figure.
+Case Listed_Bar_Shaft() {
+    const std::vector<Bar> bars{{0, 10, 1.27, 1.27}, {-10, 0, 1.27, 1.27}, {0, -10, 1.27, 1.27}, {10, 0, 1.0, 0.79}};
+    std::string lines = "1\n1\n1\n20.0\n30.0\n" + kShaftConcrete + "Rebar in noncircular pattern\n60000.0\n29000000.0\n4\n";
+    for (size_t k = 0; k < bars.size(); ++k)
+        lines += std::to_string(k + 1) + " 10 " + N(bars[k].d) + " " + N(bars[k].a) + " " + N(bars[k].x) + " " +
+                 N(bars[k].y) + "\n";
+    return Drilled_Shaft("ShaftWithListedBars", {&kUS, 20, 30, 0, 4, 60, 29000, 0, bars, nullptr}, lines);
 }
 
 // A 36 in shaft with a 0.5 in permanent casing, twelve single bars of 1.0 in2 inside it.
@@ -303,22 +343,24 @@ Case Cored_Shaft(bool filled, bool with_bars) {
     return c;
 }
 
-// A 12 in steel pipe with a 0.5 in wall (Fy 36 ksi) below a rectangular concrete section, so
-// that its zero cracking load is its own and not the concrete section's.
-Case Steel_Pipe() {
-    const Units& u = kUS;
-    const double D = 12, t = 0.5, Fy = 36, E = 29000;
+// A steel pipe: 12 in with a 0.5 in wall (Fy 36 ksi) below a rectangular concrete section, so
+// that its zero cracking load is its own and not the concrete section's; or 610 mm with a 12.7 mm
+// wall (Fy 248 MPa) in SI units, whose stiffness needs no conversion to its unit text.
+Case Steel_Pipe(const Units& u) {
+    const double D = u.us ? 12 : 610 * u.length, t = u.us ? 0.5 : 12.7 * u.length, Fy = u.us ? 36 : 248000,
+                 E = u.us ? 29000 : 200000000, length = u.us ? 30 : 15;
     const double A = Ring(D, t), I = Ring_I(D, t), Z = std::pow(D, 3) / 6 - std::pow(D - 2 * t, 3) / 6;
-    Case c{"SteelPipeBelowConcrete", &u, "", "Dimensions and Properties of Steel Pipe Pile:", "",
+    Case c{u.us ? "SteelPipeBelowConcrete" : "SISteelPipe", &u, "", "Dimensions and Properties of Steel Pipe Pile:", "",
            "\n\nInput Axial Thrust Forces:\n", {Fy * A, -Fy * A, 0, 0}};
-    const std::string rect = Rectangular_Pile().sections;
-    c.sections = "2\n" + rect.substr(2) + "2\n4\n30.0\n12.0\n0.5\n36000.0\n29000000.0\n";
-    c.expected = Heading(c.title) + Value("Length of Section", 30, Pad8(" ft")) + Value("Outer Diameter of Pipe", D, u.L) +
-                 Value("Pipe Wall Thickness", t, u.L) + Value("Yield Stress of Pipe", Fy, u.S) +
-                 Value("Elastic Modulus", E, u.S) + Value("Cross-sectional Area", A, u.A) +
-                 Value("Moment of Inertia", I, u.I) +
-                 Value("Elastic Bending Stiffness", E * I * 1000, u.K) +  // kip-in2 to the lb-in2 of the unit text
-                 Value("Plastic Modulus, Z", Z, " in^3") + Value("Plastic Moment Capacity = Fy Z", Fy * Z, " in-kip") +
+    c.sections = u.us ? "2\n" + Rectangular_Pile().sections.substr(2) + "2\n4\n30.0\n12.0\n0.5\n36000.0\n29000000.0\n"
+                      : "1\n1\n4\n15.0\n610.0\n12.7\n248000.0\n200000000.0\n";
+    c.expected = Heading(c.title) + Value("Length of Section", length, Pad8(u.us ? " ft" : " m")) +
+                 Value("Outer Diameter of Pipe", D, u.L) + Value("Pipe Wall Thickness", t, u.L) +
+                 Value("Yield Stress of Pipe", Fy, u.S) + Value("Elastic Modulus", E, u.S) +
+                 Value("Cross-sectional Area", A, u.A) + Value("Moment of Inertia", I, u.I) +
+                 Value("Elastic Bending Stiffness", (u.us ? 1000 : 1) * E * I, u.K) +  // ksi in^4 to lb-in^2
+                 Value("Plastic Modulus, Z", Z, u.us ? " in^3" : " m^3") +
+                 Value("Plastic Moment Capacity = Fy Z", Fy * Z, u.us ? " in-kip" : " kN-m") +
                  Capacity_Lines(c.cap, u, true);
     return c;
 }
@@ -363,8 +405,9 @@ TEST_P(SectionBlock, DimensionsCapacitiesAndBars) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TypesZeroToFour, SectionBlock,
-                         ::testing::Values(Rectangular_Pile(), SI_Drilled_Shaft(), Cased_Shaft(), Cored_Shaft(true, true),
-                                           Cored_Shaft(false, true), Cored_Shaft(false, false), Steel_Pipe()),
+                         ::testing::Values(Rectangular_Pile(), SI_Drilled_Shaft(), One_Bundle_Shaft(), Listed_Bar_Shaft(),
+                                           Cased_Shaft(), Cored_Shaft(true, true), Cored_Shaft(false, true),
+                                           Cored_Shaft(false, false), Steel_Pipe(kUS), Steel_Pipe(kSI)),
                          [](const auto& info) { return info.param.name; });
 
 // The figures the closed forms give for the worked sections, as they stand in the report.
@@ -374,7 +417,7 @@ TEST(SectionBlockFigures, WorkedValues) {
     EXPECT_NE(rect.find(Label("Area Ratio of Steel Reinforcement") + "     1.38888892 percent\n"), std::string::npos);
     EXPECT_NE(rect.find(Label("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As") + "       1205.600 kips   \n"),
               std::string::npos);
-    const std::string pipe = Run_Case(Steel_Pipe()).report;
+    const std::string pipe = Run_Case(Steel_Pipe(kUS)).report;
     EXPECT_NE(pipe.find(Label("Plastic Modulus, Z") + "    66.16666667 in^3\n"), std::string::npos);
     const std::string shaft = Run_Case(SI_Drilled_Shaft()).report;
     EXPECT_NE(shaft.find("     0.00000\n"), std::string::npos);
