@@ -163,23 +163,29 @@ std::string N(double v) {
 const char* kConcreteLines = "Use default concrete tensile strength\nUse internal stress-strain curve for concrete\n";
 const char* kConcreteNext = "\nConcrete Properties:\n";
 
-// A 24 in x 12 in pile with four listed bars of 1.0 in2, f'c 4000 psi, fy 60000 psi.
-Case Rectangular_Pile() {
-    const Units& u = kUS;
-    const double fc = 4.0, fy = 60.0, Es = 29000.0, D = 24, W = 12;
-    const std::vector<Bar> bars{{-4, 9, 1.128, 1.0}, {4, 9, 1.128, 1.0}, {-4, -9, 1.128, 1.0}, {4, -9, 1.128, 1.0}};
-    Case c{"RectangularPile", &u,
-           "1\n1\n0\n30.0\n24.0\n12.0\n4000.0\n0.75\n" + std::string(kConcreteLines) +
-               "Rebar Arrangement Not Same As Section Above\nRebar in noncircular pattern\n60000.0\n29000000.0\n4\n",
+// A 24 in x 12 in pile with four listed bars of 1.0 in2, f'c 4000 psi, fy 60000 psi; or in SI
+// units 600 mm x 300 mm with four bars of 510 mm2, f'c 28 MPa, fy 420 MPa.
+Case Rectangular_Pile(const Units& u) {
+    const double D = u.us ? 24 : 600 * u.length, W = u.us ? 12 : 300 * u.length, length = u.us ? 30 : 9;
+    const double fc = u.us ? 4 : 28000, fy = u.us ? 60 : 420000, Es = u.us ? 29000 : 200000000;
+    const double x = u.us ? 4 : 100, y = u.us ? 9 : 225, d = u.us ? 1.128 : 25.4, a = u.us ? 1.0 : 510;  // file units
+    std::vector<Bar> bars;
+    Case c{u.us ? "RectangularPile" : "SIRectangularPile", &u,
+           std::string("1\n1\n0\n") + (u.us ? "30.0\n24.0\n12.0\n4000.0\n0.75\n" : "9.0\n600.0\n300.0\n28000.0\n19.0\n") +
+               kConcreteLines + "Rebar Arrangement Not Same As Section Above\nRebar in noncircular pattern\n" +
+               (u.us ? "60000.0\n29000000.0\n" : "420000.0\n200000000.0\n") + "4\n",
            "Dimensions and Properties of Rectangular Concrete Pile:", "", kConcreteNext, {}};
-    for (size_t k = 0; k < bars.size(); ++k)
-        c.sections += std::to_string(k + 1) + " 9 1.128 1.0 " + N(bars[k].x) + " " + N(bars[k].y) + "\n";
-    const Concrete con = Concrete_Of(fc, true);
+    for (int k = 1; k <= 4; ++k) {
+        const double bx = k % 2 ? -x : x, by = k <= 2 ? y : -y;
+        c.sections += std::to_string(k) + " 9 " + N(d) + " " + N(a) + " " + N(bx) + " " + N(by) + "\n";
+        bars.push_back({bx * u.length, by * u.length, d * u.length, a * u.area});
+    }
+    const Concrete con = Concrete_Of(fc, u.us);
     const double Ag = D * W, As = Sum_Areas(bars), Ac = Ag - As;
     c.cap = {kShare * fc * Ac + fy * As, -fy * As, (Es * As + con.Ec * Ac) * con.epst, As};
-    c.expected = Heading(c.title) + Value("Length of Section", 30, Pad8(" ft")) + Value("Depth of Section", D, u.L) +
-                 Value("Width of Section", W, u.L) + Count("Number of Reinforcing Bars", 4) +
-                 Value("Yield Stress of Reinforcing Bars", fy, u.S) +
+    c.expected = Heading(c.title) + Value("Length of Section", length, Pad8(u.us ? " ft" : " m")) +
+                 Value("Depth of Section", D, u.L) + Value("Width of Section", W, u.L) +
+                 Count("Number of Reinforcing Bars", 4) + Value("Yield Stress of Reinforcing Bars", fy, u.S) +
                  Value("Modulus of Elasticity of Reinforcing Bars", Es, u.S) +
                  Value("Compressive Strength of Concrete", fc, u.S) +
                  Value("Modulus of Rupture of Concrete", con.fr_block, u.S) + Value("Gross Area of Pile", Ag, u.A) +
@@ -352,7 +358,7 @@ Case Steel_Pipe(const Units& u) {
     const double A = Ring(D, t), I = Ring_I(D, t), Z = std::pow(D, 3) / 6 - std::pow(D - 2 * t, 3) / 6;
     Case c{u.us ? "SteelPipeBelowConcrete" : "SISteelPipe", &u, "", "Dimensions and Properties of Steel Pipe Pile:", "",
            "\n\nInput Axial Thrust Forces:\n", {Fy * A, -Fy * A, 0, 0}};
-    c.sections = u.us ? "2\n" + Rectangular_Pile().sections.substr(2) + "2\n4\n30.0\n12.0\n0.5\n36000.0\n29000000.0\n"
+    c.sections = u.us ? "2\n" + Rectangular_Pile(kUS).sections.substr(2) + "2\n4\n30.0\n12.0\n0.5\n36000.0\n29000000.0\n"
                       : "1\n1\n4\n15.0\n610.0\n12.7\n248000.0\n200000000.0\n";
     c.expected = Heading(c.title) + Value("Length of Section", length, Pad8(u.us ? " ft" : " m")) +
                  Value("Outer Diameter of Pipe", D, u.L) + Value("Pipe Wall Thickness", t, u.L) +
@@ -405,14 +411,14 @@ TEST_P(SectionBlock, DimensionsCapacitiesAndBars) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TypesZeroToFour, SectionBlock,
-                         ::testing::Values(Rectangular_Pile(), SI_Drilled_Shaft(), One_Bundle_Shaft(), Listed_Bar_Shaft(),
+                         ::testing::Values(Rectangular_Pile(kUS), Rectangular_Pile(kSI), SI_Drilled_Shaft(), One_Bundle_Shaft(), Listed_Bar_Shaft(),
                                            Cased_Shaft(), Cored_Shaft(true, true), Cored_Shaft(false, true),
                                            Cored_Shaft(false, false), Steel_Pipe(kUS), Steel_Pipe(kSI)),
                          [](const auto& info) { return info.param.name; });
 
 // The figures the closed forms give for the worked sections, as they stand in the report.
 TEST(SectionBlockFigures, WorkedValues) {
-    const std::string rect = Run_Case(Rectangular_Pile()).report;
+    const std::string rect = Run_Case(Rectangular_Pile(kUS)).report;
     EXPECT_NE(rect.find(Label("Gross Area of Pile") + "   288.00000000 sq. in.\n"), std::string::npos);
     EXPECT_NE(rect.find(Label("Area Ratio of Steel Reinforcement") + "     1.38888892 percent\n"), std::string::npos);
     EXPECT_NE(rect.find(Label("Nom. Axial Structural Capacity = 0.85 Fc Ac + Fy As") + "       1205.600 kips   \n"),
