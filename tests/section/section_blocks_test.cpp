@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,13 +45,12 @@ std::string Heading(const std::string& title) { return "\n" + title + "\n" + std
 // Unit texts of the section report, 8 characters each.
 struct Units {
     bool us;
-    std::string L, S, F, A, I, K, M;
-    double stress, length, area;  // file value to section units
+    std::string L, S, F, A, I, K;
+    double length, area;  // the reader's conversions of the file's lengths and areas
 };
-const Units kUS{true, Pad8(" in"), Pad8(" ksi"), Pad8(" kips"), Pad8(" sq. in."), Pad8(" in^4"), Pad8(" lb-in^2"),
-                Pad8(" in-kip"), 1.0 / 1000, 1.0, 1.0};
-const Units kSI{false, Pad8(" m"), Pad8(" kPa"), Pad8(" kN"), Pad8(" sq. m"), Pad8(" m^4"), Pad8(" kN-m^2"),
-                Pad8(" kN-m"), 1.0, 1.0 / 1000, 1.0 / 1000000};
+const Units kUS{true, Pad8(" in"), Pad8(" ksi"), Pad8(" kips"), Pad8(" sq. in."), Pad8(" in^4"), Pad8(" lb-in^2"), 1.0, 1.0};
+const Units kSI{false, Pad8(" m"), Pad8(" kPa"), Pad8(" kN"), Pad8(" sq. m"), Pad8(" m^4"), Pad8(" kN-m^2"), 1.0 / 1000,
+                1.0 / 1000000};
 
 // ---- Section properties in the section units ------------------------------
 
@@ -96,7 +96,7 @@ std::vector<Bar> Bars_On_Circle(double Dp, double cover, double d, double a, int
     return bars;
 }
 
-// Edge-to-edge gap between the facing bars of the first two bundles (one bar: the first two bars).
+// Edge-to-edge gap between the facing bars of the first two bundles (single bars: the first two).
 double Bar_Spacing(double Dp, double cover, double d, int n, int nb) {
     const double R = (Dp - d) * 0.5 - cover, w = 2 * kPi / n, gap = nb == 1 ? w : w - d / R;
     return 2 * R * std::sin(gap / 2) - d;
@@ -210,7 +210,7 @@ struct Shaft {
     const Units* units;
     double length, D, cover, fc, fy, Es, offset;
     std::vector<Bar> bars;
-    const double* spacing;
+    std::optional<double> spacing;
 };
 
 Case Drilled_Shaft(const std::string& name, const Shaft& sh, const std::string& sections) {
@@ -243,10 +243,9 @@ Case SI_Drilled_Shaft() {
     char offset_mm[32];
     std::snprintf(offset_mm, sizeof offset_mm, "%.4f", 1000 * R * std::sin(d / R / 2) + 0.005);
     const double offset = std::atof(offset_mm) * u.length;
-    static const double spacing = Bar_Spacing(D, cover, d, 8, 2);
     return Drilled_Shaft("SIShaftInBundlesOfTwo",
                          {&u, 12, D, cover, 28000, 420000, 200000000, offset,
-                          Bars_On_Circle(D, cover, d, a, 8, 2, offset), &spacing},
+                          Bars_On_Circle(D, cover, d, a, 8, 2, offset), Bar_Spacing(D, cover, d, 8, 2)},
                          "1\n1\n1\n12.0\n900.0\n28000.0\n19.0\n" + std::string(kConcreteLines) +
                              "Rebar Arrangement Not Same As Section Above\nRebar in circle\n420000.0\n200000000.0\n8\n"
                              "2\n25.4\n510.0\n75.0\n" + offset_mm + "\n");
@@ -255,7 +254,7 @@ Case SI_Drilled_Shaft() {
 // One bundle of two bars at the centre: there is no second bundle to measure a spacing to.
 Case One_Bundle_Shaft() {
     return Drilled_Shaft("ShaftWithOneBundle",
-                         {&kUS, 20, 24, 3, 4, 60, 29000, 0, Bars_On_Circle(24, 3, 1.0, 0.79, 1, 2, 0), nullptr},
+                         {&kUS, 20, 24, 3, 4, 60, 29000, 0, Bars_On_Circle(24, 3, 1.0, 0.79, 1, 2, 0), {}},
                          "1\n1\n1\n20.0\n24.0\n" + kShaftConcrete +
                              "Rebar in circle\n60000.0\n29000000.0\n1\n2\n1.0\n0.79\n3.0\n0.0\n");
 }
@@ -267,7 +266,7 @@ Case Listed_Bar_Shaft() {
     for (size_t k = 0; k < bars.size(); ++k)
         lines += std::to_string(k + 1) + " 10 " + N(bars[k].d) + " " + N(bars[k].a) + " " + N(bars[k].x) + " " +
                  N(bars[k].y) + "\n";
-    return Drilled_Shaft("ShaftWithListedBars", {&kUS, 20, 30, 0, 4, 60, 29000, 0, bars, nullptr}, lines);
+    return Drilled_Shaft("ShaftWithListedBars", {&kUS, 20, 30, 0, 4, 60, 29000, 0, bars, {}}, lines);
 }
 
 // A 36 in shaft with a 0.5 in permanent casing, twelve single bars of 1.0 in2 inside it.
@@ -411,9 +410,10 @@ TEST_P(SectionBlock, DimensionsCapacitiesAndBars) {
 }
 
 INSTANTIATE_TEST_SUITE_P(TypesZeroToFour, SectionBlock,
-                         ::testing::Values(Rectangular_Pile(kUS), Rectangular_Pile(kSI), SI_Drilled_Shaft(), One_Bundle_Shaft(), Listed_Bar_Shaft(),
-                                           Cased_Shaft(), Cored_Shaft(true, true), Cored_Shaft(false, true),
-                                           Cored_Shaft(false, false), Steel_Pipe(kUS), Steel_Pipe(kSI)),
+                         ::testing::Values(Rectangular_Pile(kUS), Rectangular_Pile(kSI), SI_Drilled_Shaft(),
+                                           One_Bundle_Shaft(), Listed_Bar_Shaft(), Cased_Shaft(), Cored_Shaft(true, true),
+                                           Cored_Shaft(false, true), Cored_Shaft(false, false), Steel_Pipe(kUS),
+                                           Steel_Pipe(kSI)),
                          [](const auto& info) { return info.param.name; });
 
 // The figures the closed forms give for the worked sections, as they stand in the report.
