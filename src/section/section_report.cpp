@@ -26,6 +26,7 @@ constexpr double kEcUS = 57.0;
 constexpr double kPeakStrainFactor = 1.7;
 constexpr double kZeroCoordinate = 9.999899702961557E-06;  // bar table: printed as 0.00000
 constexpr double kInchesPerFoot = 12.0;
+constexpr double kPoundsPerKip = 1000.0;                   // pipe stiffness: ksi x in^4 to the lb-in^2 of its text
 
 bool US() { return US_Section_Units(); }
 std::string Text_Of(const Text<8>& t) { return std::string(t.view()); }
@@ -193,7 +194,7 @@ void Write_Pipe_Block(const PileSection& sec) {
     Write_Value_Line("Elastic Modulus", E, S);
     Write_Value_Line("Cross-sectional Area", Ring_Area(D, t), A);
     Write_Value_Line("Moment of Inertia", In, I);
-    Write_Value_Line("Elastic Bending Stiffness", E * In, Text_Of(w.StiffnessText));
+    Write_Value_Line("Elastic Bending Stiffness", (US() ? kPoundsPerKip : 1.0) * E * In, Text_Of(w.StiffnessText));
     Write_Value_Line("Plastic Modulus, Z", Z, std::string(w.LengthText.trimmed()) + "^3");
     Write_Value_Line("Plastic Moment Capacity = Fy Z", Fy * Z, std::string(g.units.MomentLabel.trimmed()));
 }
@@ -311,19 +312,21 @@ void Compute_Tensile_Capacities(const PileSection& sec) {
         epst = -(1.0 - std::sqrt(fr / m.fc + 1.0)) * eps0;
     }
     w.rd_CrackingLoad = 0;
+    // The bar modulus stands for all the steel; without bars the casing's modulus stands for it.
+    const double Es = w.geo.i_NumBars > 0 ? m.Es : m.CasingE;
     const double Acs = Ring_Area(D, sec.rd_CasingThickness);
     switch (kind) {
         case kKindRectangle:
         case kKindCircle: {
             const double Ac = (kind == kKindRectangle ? D * w.geo.W : Circle_Area(D)) - As;
             w.rd_SectionNt = -m.fy * As;
-            w.rd_CrackingLoad = (m.Es * As + Ec * Ac) * epst;
+            w.rd_CrackingLoad = (Es * As + Ec * Ac) * epst;
             break;
         }
         case kKindCasedCircle: {
             const double Ac = Circle_Area(D) - Acs - As;
             w.rd_SectionNt = -(m.CasingFy * Acs + m.fy * As);
-            w.rd_CrackingLoad = ((Acs + As) * m.Es + Ec * Ac) * epst;
+            w.rd_CrackingLoad = ((Acs + As) * Es + Ec * Ac) * epst;
             break;
         }
         case kKindCasedCircleWithCore: {
@@ -332,7 +335,7 @@ void Compute_Tensile_Capacities(const PileSection& sec) {
                                   ? Circle_Area(D) - Acs - Acore - As
                                   : kPi / 4 * (D * D - sec.rd_CoreDiameter * sec.rd_CoreDiameter) - Acs - As;
             w.rd_SectionNt = -(m.CasingFy * Acs + m.CoreFy * Acore + m.fy * As);
-            w.rd_CrackingLoad = ((Acs + Acore + As) * m.Es + Ec * Ac) * epst;
+            w.rd_CrackingLoad = ((Acs + Acore + As) * Es + Ec * Ac) * epst;
             break;
         }
         default: w.rd_SectionNt = -m.CasingFy * Acs; break;
@@ -383,7 +386,7 @@ void Write_Bar_Details(const PileSection& sec) {
     Report_Line("   Bar              Bar           Bar Diam.        Bar Area          Bar X            Bar Y");
     std::string units = "  Number           Index" + std::string(5, ' ');
     for (const Text<8>* t : {&w.LengthText, &w.AreaText, &w.LengthText, &w.LengthText})
-        units += std::string(8, ' ') + Right(t->trimmed(), 9);
+        units += std::string(8, ' ') + Right(t->view(), 9);
     Report_Line(units);
     Report_Line("----------     ------------     ------------     ------------     ------------     ------------");
     for (int k = 1; k <= sec.i_NumBars && k <= kMaxBars; ++k) {
