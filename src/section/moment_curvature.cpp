@@ -75,7 +75,8 @@ void Start_Thrust(double T) {
     st.b_PreCracked = st.b_Cracked = kFalse;
     if (Is_Concrete_Kind() && T < 0 && !Section_Is_Prestressed() && T < w.rd_CrackingLoad) {
         st.b_PreCracked = st.b_Cracked = kTrue;
-        w.mat.eps_ps = T / (w.rd_TotalBarArea * w.mat.Es);
+        // The strand laws alone read this strain; a section without bars has none.
+        if (w.rd_TotalBarArea > 0 && w.mat.Es > 0) w.mat.eps_ps = T / (w.rd_TotalBarArea * w.mat.Es);
     }
     w.cv.PrevNeutralAxis = w.geo.D / 2;
 }

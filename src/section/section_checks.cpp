@@ -14,6 +14,10 @@ namespace tarvex {
 namespace {
 
 constexpr int kMaxBarsPerBundle = 3;
+// Below 56.25 psi the modulus of rupture of ACI 318, 7.5 sqrt(f'c) psi, exceeds
+// f'c itself and the concrete law has no tensile strain at fracture.
+constexpr double kLeastConcreteStrengthPsi = 56.25;
+constexpr double kKPaPerPsi = 6.89475732421875;
 
 [[noreturn]] void Section_Error(int n, const std::string& problem, std::string_view solution) {
     Write_Error_Block(Input_Error_Heading(n),
@@ -82,12 +86,21 @@ void Check_Section_Input(const PileSection& sec) {
     }
     if (type == kSteelPipe) return;
     Require_Positive(sec.rd_ConcreteFc, "compressive strength of concrete");
+    const double fc_psi = g.pd.IUNITS == kUnitsUS ? sec.rd_ConcreteFc : sec.rd_ConcreteFc / kKPaPerPsi;
+    if (fc_psi < kLeastConcreteStrengthPsi)
+        Section_Error(kSectionMaterialError,
+                      "the compressive strength of concrete is below 56.25 psi (388 kPa), less than its modulus of rupture.",
+                      "Enter the compressive strength of concrete in psi (kPa in SI units).");
     if (type <= kCasedCoredShaft && Has_Bars(sec)) {
         Require_Positive(sec.rd_BarYield, "yield stress of the reinforcing bars");
         Require_Positive(sec.rd_BarModulus, "elastic modulus of the reinforcing bars");
     }
     if (type == kCasedCoredShaft) {
         Require_Dimension(sec.rd_CoreDiameter, "outside diameter of the core");
+        if (!(sec.rd_CoreDiameter < sec.rd_SectionDiameter - 2 * sec.rd_CasingThickness))
+            Section_Error(kSectionDimensionError,
+                          "the outside diameter of the core is not less than the inside diameter of the casing.",
+                          "Enter a core that fits inside the casing.");
         Require_Thin_Wall(sec.rd_CoreThickness, sec.rd_CoreDiameter, "core wall thickness");
         if (sec.rd_CoreThickness > 0) {
             Require_Positive(sec.rd_CoreYield, "yield stress of the core");

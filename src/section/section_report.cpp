@@ -26,7 +26,7 @@ constexpr double kEcUS = 57.0;
 constexpr double kPeakStrainFactor = 1.7;
 constexpr double kZeroCoordinate = 9.999899702961557E-06;  // bar table: printed as 0.00000
 constexpr double kInchesPerFoot = 12.0;
-constexpr double kPoundsPerKip = 1000.0;                   // pipe stiffness: ksi x in^4 to the lb-in^2 of its text
+constexpr std::string_view kPipeStiffnessUS = " kip-in2";  // E in ksi times I in in^4
 
 bool US() { return US_Section_Units(); }
 std::string Text_Of(const Text<8>& t) { return std::string(t.view()); }
@@ -194,7 +194,7 @@ void Write_Pipe_Block(const PileSection& sec) {
     Write_Value_Line("Elastic Modulus", E, S);
     Write_Value_Line("Cross-sectional Area", Ring_Area(D, t), A);
     Write_Value_Line("Moment of Inertia", In, I);
-    Write_Value_Line("Elastic Bending Stiffness", (US() ? kPoundsPerKip : 1.0) * E * In, Text_Of(w.StiffnessText));
+    Write_Value_Line("Elastic Bending Stiffness", E * In, US() ? std::string(kPipeStiffnessUS) : Text_Of(w.StiffnessText));
     Write_Value_Line("Plastic Modulus, Z", Z, std::string(w.LengthText.trimmed()) + "^3");
     Write_Value_Line("Plastic Moment Capacity = Fy Z", Fy * Z, std::string(g.units.MomentLabel.trimmed()));
 }

@@ -363,7 +363,7 @@ Case Steel_Pipe(const Units& u) {
                  Value("Outer Diameter of Pipe", D, u.L) + Value("Pipe Wall Thickness", t, u.L) +
                  Value("Yield Stress of Pipe", Fy, u.S) + Value("Elastic Modulus", E, u.S) +
                  Value("Cross-sectional Area", A, u.A) + Value("Moment of Inertia", I, u.I) +
-                 Value("Elastic Bending Stiffness", (u.us ? 1000 : 1) * E * I, u.K) +  // ksi in^4 to lb-in^2
+                 Value("Elastic Bending Stiffness", E * I, u.us ? " kip-in2" : u.K) +  // ksi x in^4, kPa x m^4
                  Value("Plastic Modulus, Z", Z, u.us ? " in^3" : " m^3") +
                  Value("Plastic Moment Capacity = Fy Z", Fy * Z, u.us ? " in-kip" : " kN-m") +
                  Capacity_Lines(c.cap, u, true);

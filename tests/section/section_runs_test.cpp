@@ -162,6 +162,49 @@ TEST(SectionRuns, SectionFaultsAreInputErrors) {
     }
 }
 
+// A concrete strength below 56.25 psi, as when f'c is entered in ksi, leaves the
+// concrete law without a tensile strain at fracture (its modulus of rupture,
+// 7.5 sqrt(f'c) psi, would exceed f'c); a core as wide as the inside of its
+// casing leaves no concrete between them.
+TEST(SectionRuns, ConcreteWeakerThanItsModulusOfRuptureAndACoreWiderThanTheCasingAreInputErrors) {
+    const std::string weak =
+        "\n\n**** Input Data Error No. 32 ****\n\n"
+        "Problem:  Section 1: the compressive strength of concrete is below 56.25 psi (388 kPa), less than its "
+        "modulus of rupture.\n"
+        "Solution: Enter the compressive strength of concrete in psi (kPa in SI units).\n";
+    // 36 in casing of 1 in wall, a core of 34 in.
+    const std::string cored =
+        "1\n1\n3\n40.0\n36.0\n1.0\n36000.0\n29000000.0\n34.0\n0.5\n36000.0\n29000000.0\n4000.0\n0.75\n"
+        "Use default concrete tensile strength\nUse internal stress-strain curve for concrete\n"
+        "Rebar Arrangement Not Same As Section Above\nRebar in circle\n60000.0\n29000000.0\n12\n1\n1.128\n1.0\n3.0\n0.0\n";
+    const struct {
+        std::string units, section;
+        int error;
+        std::string block;
+    } kCases[] = {
+        {"USCS", Replace(kShaft36, "\n4000.0\n", "\n4.0\n"), 32, weak},
+        {"USCS", Replace(kShaft36, "\n4000.0\n", "\n56.0\n"), 32, weak},
+        {"SI", Replace(kShaft36, "\n4000.0\n", "\n380.0\n"), 32, weak},
+        {"USCS", Replace(kShaft36, "\n4000.0\n", "\n60.0\n"), 0, ""},
+        {"USCS", cored, 37,
+         "\n\n**** Input Data Error No. 37 ****\n\n"
+         "Problem:  Section 1: the outside diameter of the core is not less than the inside diameter of the casing.\n"
+         "Solution: Enter a core that fits inside the casing.\n"},
+        {"USCS", Replace(cored, "\n34.0\n", "\n33.9\n"), 0, ""},
+    };
+    for (const auto& c : kCases) {
+        RunDir d;
+        const int rc = d.run(EI_Only_Input(c.units, c.section, {0.0}));
+        if (c.error == 0) {
+            EXPECT_LE(rc, 0) << d.report();
+            continue;
+        }
+        EXPECT_EQ(rc, 100 + c.error) << d.report();
+        EXPECT_NE(d.report().find(c.block), std::string::npos) << d.report();
+        EXPECT_NE(d.msg().find(c.block.substr(2)), std::string::npos) << d.msg();
+    }
+}
+
 // The bar arrangement checks of a circular section: a bundle of more than three
 // bars, and bars that fit the diameter of the shaft but not the inside of its
 // casing (36 in casing, 2 in wall, 17 in cover: the bar circle has a radius of
