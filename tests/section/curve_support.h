@@ -17,28 +17,36 @@ struct PlotCurve {
     std::vector<double> moment, ei, curvature;
 };
 
-// The curves of section s, in thrust order.
+// The curves of section s, in thrust order. Each curve's header ("Line 4")
+// precedes its points ("Line 5"), which name the section.
 inline std::vector<PlotCurve> Plot_Curves(const std::string& plot, int s = 1) {
     std::vector<PlotCurve> curves;
+    PlotCurve c;
     int section = 0;
+    bool open = false;
+    auto close = [&] {
+        if (open && section == s) curves.push_back(c);
+        open = false;
+    };
     for (const std::string& line : Lines(plot)) {
         if (line.find("Line 4 :") != std::string::npos) {
-            PlotCurve c;
+            close();
+            c = PlotCurve{};
             std::istringstream in(line.substr(0, 80));
             in >> c.points >> c.thrust >> c.capacity;
-            curves.push_back(c);
-        } else if (line.find("Line 5 :") != std::string::npos) {
-            const size_t at = line.find("Sect#=");
-            section = std::stoi(line.substr(at + 6));
-            if (section != s) continue;
+            open = true;
+            section = 0;
+        } else if (open && line.find("Line 5 :") != std::string::npos) {
+            section = std::stoi(line.substr(line.find("Sect#=") + 6));
             std::istringstream in(line.substr(0, 80));
             double m, ei, k;
             in >> m >> ei >> k;
-            curves.back().moment.push_back(m);
-            curves.back().ei.push_back(ei);
-            curves.back().curvature.push_back(k);
+            c.moment.push_back(m);
+            c.ei.push_back(ei);
+            c.curvature.push_back(k);
         }
     }
+    close();
     return curves;
 }
 
