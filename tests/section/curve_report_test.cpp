@@ -175,6 +175,51 @@ TEST(CurveReport, ShaftInSIUnits) {
     EXPECT_DOUBLE_EQ(g.sec.cv.Curv(1), 4.921259901994065e-5 / 1);
 }
 
+// The run messages of a curve: C on every point of a shaft pulled beyond its
+// cracking load before it bends; T where the bottom bar of the shaft (at
+// 14.436 in below the centre) is stretched beyond 0.005 while the concrete
+// reaches 0.003; Z where a prestressed pile's neutral axis rises within a tenth
+// of its depth, which ends its curve.
+TEST(CurveReport, RunMessagesOfTheCurves) {
+    const tarvex::CurveWork& cv = g.sec.cv;
+    auto message = [&](int p) { return std::string(cv.RunMsg(p).view()); };
+    {
+        RunDir d;
+        ASSERT_LE(d.run(EI_Only_Input("USCS", kShaft36, {-600000.0})), 0) << d.report();
+        ASSERT_LT(g.sec.WorkThrust(1), g.sec.rd_CrackingLoad);
+        for (int p = 1; p <= cv.i_NumPoints(1); ++p) EXPECT_EQ(message(p)[0], 'C') << p;
+    }
+    {
+        RunDir d;
+        ASSERT_EQ(d.run(EI_Only_Input("USCS", kShaft36, {0.0})), 0) << d.report();
+        const double bottom_bar = 18.0 + 14.436;
+        int tension_controlled = 0;
+        for (int p = 1; p <= cv.i_NumPoints(1); ++p) {
+            const bool T = cv.Curv(p) * (cv.NeutralAxis(p) - bottom_bar) < -0.005 && cv.MaxComp(p) >= 0.003;
+            EXPECT_EQ(message(p)[2], T ? 'T' : ' ') << p;
+            tension_controlled += T;
+        }
+        EXPECT_GT(tension_controlled, 0);
+    }
+    {
+        const char* pile =
+            "1\n1\n7\n30.0\n18.0\n0.0\n6000.0\n0.75\nUse default concrete tensile strength\n"
+            "Use internal stress-strain curve for concrete\nManually-positioned strands\n1\n8\n231336.0\n0.2\n"
+            "1 1 3 -6.0 6.03\n2 1 3 -2.0 6.03\n3 1 3 2.0 6.03\n4 1 3 6.0 6.03\n"
+            "5 1 3 -6.0 -6.03\n6 1 3 -2.0 -6.03\n7 1 3 2.0 -6.03\n8 1 3 6.0 -6.03\n";
+        RunDir d;
+        // A tension of 200 kips leaves the pile a shallow compression zone.
+        ASSERT_LE(d.run(EI_Only_Input("USCS", pile, {-200000.0})), 0) << d.report();
+        const int n = cv.i_NumPoints(1);
+        EXPECT_LT(cv.NeutralAxis(n), 1.8);
+        EXPECT_EQ(message(n)[1], 'Z');
+        for (int p = 1; p < n; ++p) {
+            EXPECT_GE(cv.NeutralAxis(p), 1.8) << p;
+            EXPECT_NE(message(p)[1], 'Z') << p;
+        }
+    }
+}
+
 // In the pile-response mode the thrusts come from the load cases, and their
 // count is written with the plot record of the first section.
 TEST(CurveReport, PileResponseThrustCount) {
@@ -199,6 +244,10 @@ TEST(CurveReport, UnderReinforcedShaftReachesTheLastPointAndWarns) {
     // The one warning recorded is the run's return value.
     ASSERT_EQ(d.run(EI_Only_Input("USCS", weak, {0.0})), -305) << d.report();
     ASSERT_EQ(g.sec.cv.i_NumPoints(1), 150);
+    // The curvature steps double at point 40, grow fourfold at 80 and sixfold at 120.
+    const double delta = 6.25E-7;  // 1.25e-6 / NINT(36 / 24)
+    for (const auto& [p, steps] : {std::pair{39, 39}, {40, 41}, {79, 119}, {80, 127}, {119, 439}, {120, 487}, {150, 1927}})
+        EXPECT_NEAR(g.sec.cv.Curv(p), steps * delta, 1e-12 * steps * delta) << p;
     const std::string warning =
         "\nWarning: 150 values were calculated for moment-curvature.\n"
         "This usually indicates that the pile is too weak or is under-reinforced, where all reinforcing steel has "
