@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
+#include <cmath>
 #include <string>
 
 #include "engine/store.h"
@@ -59,6 +61,50 @@ TEST(SectionRuns, EveryNonlinearExampleEndsNormally) {
             << name;
         EXPECT_EQ(Plot_Curves(d.plot()).size(), 1u) << name;
     }
+}
+
+// An LRFD check of a reinforced-concrete shaft: its curves are computed at the
+// four factored thrusts (1.25 x 300 + 1.75 x 150 kips and so on), and each
+// combination is rated against phi times the nominal moment capacity of the
+// curve at its own thrust.
+TEST(SectionRuns, LrfdCombinationsAreRatedAgainstTheCapacityAtTheirOwnThrust) {
+    RunDir d;
+    ASSERT_EQ(d.run(Example("lrfd_cracked_shaft_us.dat")), 0) << d.report();
+    const auto curves = Plot_Curves(d.plot());
+    ASSERT_EQ(curves.size(), 4u);
+    auto capacity_at = [&](double thrust) {
+        for (const PlotCurve& c : curves)
+            if (std::fabs(c.thrust - thrust) < 1e-6) return c.capacity;
+        ADD_FAILURE() << "no curve at " << thrust;
+        return 0.0;
+    };
+    const struct {
+        double thrust, phi;
+    } kCombinations[] = {{637.5, 0.9}, {375.0, 0.9}, {577.5, 0.9}, {450.0, 1.0}};
+    const std::string report = d.report();
+    size_t at = report.find("LRFD Performance by Load Case Combination");
+    ASSERT_NE(at, std::string::npos);
+    at = report.find("-----   -------", at);
+    ASSERT_NE(at, std::string::npos);
+    std::istringstream rows(report.substr(report.find('\n', at) + 1));
+    for (int k = 1; k <= 4; ++k) {
+        std::string line;
+        std::getline(rows, line);
+        std::istringstream row(line);
+        int number, section;
+        double phi, phi_mn, md, fraction;
+        std::string verdict;
+        row >> number >> section >> phi >> phi_mn >> md >> fraction >> verdict;
+        EXPECT_EQ(number, k);
+        const double mn = capacity_at(kCombinations[k - 1].thrust) * 1000.0;  // lb-in
+        EXPECT_EQ(phi, kCombinations[k - 1].phi);
+        EXPECT_NEAR(phi_mn, phi * mn, 0.05 * phi * mn) << line;  // 0.11E+08 has two digits
+        EXPECT_NEAR(fraction, md / (phi * mn), 1e-4) << line;
+        EXPECT_EQ(verdict, fraction <= 1.0 ? "Pass" : "Fail") << line;
+    }
+    // More thrust, more capacity: the shaft is below its balance point.
+    EXPECT_LT(capacity_at(375.0), capacity_at(637.5));
+    EXPECT_NE(report.find("All LRFD load combinations have passed for all pile sections."), std::string::npos);
 }
 
 TEST(SectionRuns, AThrustAboveTheAxialCapacityIsRuntimeError24) {
