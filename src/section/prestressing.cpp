@@ -45,13 +45,6 @@ PciMoment Pci_Coefficient(int type) {
 
 std::string Unit(const Text<8>& t, int w) { return Fixed(t.trimmed(), w); }
 
-void Write_Prestress_Line(std::string_view label, double value, std::string_view unit) {
-    Report_Text(Fixed(label, 55) + "= ");
-    Write_Real_Field(value, 15);
-    Report_Text(unit);
-    End_Line();
-}
-
 void Write_Prestress_Report(double Pi, double Pe, double Ac, double As, double Mn, const char* label) {
     const SectionWork& w = g.sec;
     const SectionMaterials& m = w.mat;
@@ -62,24 +55,24 @@ void Write_Prestress_Report(double Pi, double Pe, double Ac, double As, double M
     Report_Line("Computation of Loss of Prestress:");
     Report_Line("---------------------------------");
     Report_Blank_Lines(1);
-    Write_Prestress_Line("Initial Prestressing Force", Pi / kForcePerKiloForce, force);
-    Write_Prestress_Line("Fraction of Loss of Prestress", m.PrestressLoss, "");
-    Write_Prestress_Line("Effective Prestressing Force", Pe / kForcePerKiloForce, force);
+    Write_Value_Line("Initial Prestressing Force", Pi / kForcePerKiloForce, force);
+    Write_Value_Line("Fraction of Loss of Prestress", m.PrestressLoss, "");
+    Write_Value_Line("Effective Prestressing Force", Pe / kForcePerKiloForce, force);
     Report_Line(Fixed("Area of Concrete, Ac      ", 55) + "= " + Edit_F(Ac, 15, area_decimals) + area);
     Report_Line(Fixed("Area of Steel, As         ", 55) + "= " + Edit_F(As, 15, area_decimals) + area);
-    Write_Prestress_Line("Stress in Concrete After Losses, f_pc", m.eps_pc * m.Ec, stress);
-    Write_Prestress_Line("Stress in Steel After Losses", m.eps_ps * m.Es, stress);
-    Write_Prestress_Line("Compressive Strain in Concrete", m.eps_pc, "");
-    Write_Prestress_Line("Tensile Strain in Steel  ", m.eps_ps, "");
+    Write_Value_Line("Stress in Concrete After Losses, f_pc", m.eps_pc * m.Ec, stress);
+    Write_Value_Line("Stress in Steel After Losses", m.eps_ps * m.Es, stress);
+    Write_Value_Line("Compressive Strain in Concrete", m.eps_pc, "");
+    Write_Value_Line("Tensile Strain in Steel  ", m.eps_ps, "");
     Report_Blank_Lines(1);
     Report_Line("Estimated Structural Capacities Computed Using PCI Equations:");
     Report_Line("-------------------------------------------------------------");
     Report_Blank_Lines(1);
-    Write_Prestress_Line("Nom. Axial Cap., Pn = (0.85 f'c - 0.60 f_pc) Ag", w.rd_SectionPn, force);
-    Write_Prestress_Line("Unfac. Axial Load Cap. N  = (0.33 f'c - 0.27 f_pc) Ag",
+    Write_Value_Line("Nom. Axial Cap., Pn = (0.85 f'c - 0.60 f_pc) Ag", w.rd_SectionPn, force);
+    Write_Value_Line("Unfac. Axial Load Cap. N  = (0.33 f'c - 0.27 f_pc) Ag",
                          (Ac + As) * (kNConcreteShare * m.fc - kNPrestressShare * m.eps_pc * m.Ec), force);
-    Write_Prestress_Line("Axial Capacity in Tension, Nt = As fpu", w.rd_SectionNt, force);
-    Write_Prestress_Line("Nom. Moment Capacity, " + std::string(Text<35>(label).trimmed()), Mn,
+    Write_Value_Line("Axial Capacity in Tension, Nt = As fpu", w.rd_SectionNt, force);
+    Write_Value_Line("Nom. Moment Capacity, " + std::string(Text<35>(label).trimmed()), Mn,
                          Fixed(g.units.MomentLabel.trimmed(), 7));
     Report_Blank_Lines(1);
     for (const char* line : {"Note:  The above value of nominal moment capacity is based on equations that",

@@ -72,6 +72,10 @@ void Load_Listed_Bars(const PileSection& sec) {
     }
 }
 
+// The bar whose gap to bar 2 is the edge-to-edge spacing: bar 1 for single bars,
+// else the first bar of the second bundle.
+int Spacing_Bar(int bars_per_bundle) { return bars_per_bundle == 1 ? 1 : (bars_per_bundle == 2 ? 3 : 4); }
+
 // Bars of a drilled shaft re-placed on the circle of diameter Dp (rule B).
 void Load_Shaft_Bars(PileSection& sec, double Dp) {
     SectionWork& w = g.sec;
@@ -87,9 +91,10 @@ void Load_Shaft_Bars(PileSection& sec, double Dp) {
     w.geo.i_NumBars = n;
     for (int k = 1; k <= n && k <= kMaxBars; ++k)
         Set_Bar(k, sec.rd_BarX(k), sec.rd_BarY(k) + sec.rd_RebarOffset, sec.rd_RebarDiameter, sec.rd_RebarArea);
-    const int j = nb == 1 ? 1 : (nb == 2 ? 3 : 4);
-    if (n >= j && n >= 2)
+    if (Has_Bar_Spacing(sec)) {
+        const int j = Spacing_Bar(nb);
         w.BarSpacing = std::hypot(sec.rd_BarX(j) - sec.rd_BarX(2), sec.rd_BarY(j) - sec.rd_BarY(2)) - sec.rd_RebarDiameter;
+    }
 }
 
 void Load_Strands(const PileSection& sec) {
@@ -171,6 +176,11 @@ void Copy_Working_Thrusts() {
 bool Has_Curve_Analysis(int type) { return type >= kRectConcrete && type <= kOctHollowPrestressed; }
 
 }  // namespace
+
+bool Has_Bar_Spacing(const PileSection& sec) {
+    const int n = sec.i_NumBars;
+    return on(sec.b_RebarInCircle) && n >= 2 && n >= Spacing_Bar(sec.i_BarsPerBundle);
+}
 
 void Analyze_Pile_Section() {
     SectionWork& w = g.sec;

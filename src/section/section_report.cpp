@@ -10,6 +10,7 @@
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "section/section_analysis.h"
+#include "section/section_driver.h"
 
 namespace tarvex {
 namespace {
@@ -30,9 +31,8 @@ constexpr std::string_view kPipeStiffnessUS = " kip-in2";  // E in ksi times I i
 
 bool US() { return US_Section_Units(); }
 std::string Text_Of(const Text<8>& t) { return std::string(t.view()); }
-std::string Trim(std::string_view s) {
-    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-    return std::string(s);
+std::string Right(std::string_view s, int w) {
+    return std::string(size_t(w) > s.size() ? size_t(w) - s.size() : 0, ' ') + std::string(s);
 }
 double Circle_Area(double d) { return kPi / 4 * d * d; }
 double Ring_Area(double d, double t) { return kPi / 4 * (d * d - (d - 2 * t) * (d - 2 * t)); }
@@ -72,9 +72,8 @@ void Length_Line(const PileSection& sec, int width) {
 }
 
 void Short_Line(std::string_view label, double value, bool type7) {
-    const std::string unit = Trim(g.units.LengthLabel.view());
-    Report_Line(Fixed(label, 55) + "= " + Edit_F(value, 10, 3) +
-                (type7 ? std::string(unit.size() < 4 ? 4 - unit.size() : 0, ' ') + unit : " " + unit));
+    const std::string unit(g.units.LengthLabel.trimmed());
+    Report_Line(Fixed(label, 55) + "= " + Edit_F(value, 10, 3) + (type7 ? Right(unit, 4) : " " + unit));
 }
 
 void Write_Rectangular_Block(const PileSection& sec) {
@@ -96,9 +95,7 @@ void Write_Rectangular_Block(const PileSection& sec) {
 // The spacing line exists only for bars on a circle with the two bars it measures.
 void Spacing_Lines(const PileSection& sec) {
     const std::string L = Text_Of(g.sec.LengthText);
-    const int nb = sec.i_BarsPerBundle, n = g.sec.geo.i_NumBars;
-    const int j = nb == 1 ? 1 : (nb == 2 ? 3 : 4);
-    if (on(sec.b_RebarInCircle) && n >= 2 && n >= j) Write_Value_Line("Edge-to-Edge Bar Spacing", g.sec.BarSpacing, L);
+    if (Has_Bar_Spacing(sec)) Write_Value_Line("Edge-to-Edge Bar Spacing", g.sec.BarSpacing, L);
     Write_Value_Line("Rebar Offset", sec.rd_RebarOffset, L);
 }
 
@@ -375,10 +372,6 @@ void Write_Bar_Table() {
     Report_Blank_Lines(2);
 }
 
-std::string Right(std::string_view s, int w) {
-    return std::string(size_t(w) > s.size() ? size_t(w) - s.size() : 0, ' ') + std::string(s);
-}
-
 void Write_Bar_Details(const PileSection& sec) {
     const SectionWork& w = g.sec;
     Report_Line("Reinforcing Bar Details:");
@@ -400,7 +393,7 @@ void Write_Bar_Details(const PileSection& sec) {
 void Write_Strand_Details(const PileSection& sec) {
     const SectionWork& w = g.sec;
     const bool us = g.pd.IUNITS == kUnitsUS;
-    const std::string len = Trim(g.units.LengthLabel.view());
+    const std::string len(g.units.LengthLabel.trimmed());
     Report_Blank_Lines(1);
     Report_Line("Prestressing Strand Details:");
     Report_Line("----------------------------");
