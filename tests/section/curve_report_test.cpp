@@ -13,6 +13,7 @@
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "section/curve_support.h"
+#include "section/report_forms.h"
 #include "input/keyword_reading.h"
 #include "support/run_dir.h"
 
@@ -24,8 +25,6 @@ using tarvex::Edit_F;
 using tarvex::Edit_I;
 using tarvex::g;
 using tarvex::Real_Field;
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 // A 24 in steel pipe of 0.5 in wall, Fy 36 ksi.
 const char* kPipe24 = "1\n1\n4\n40.0\n24.0\n0.5\n36000.0\n29000000.0\n";

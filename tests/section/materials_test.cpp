@@ -7,6 +7,7 @@
 
 #include "engine/store.h"
 #include "section/section_analysis.h"
+#include "section/section_store.h"
 
 namespace tarvex_test {
 namespace {
@@ -75,11 +76,7 @@ TEST(Materials, FilledCoreConcreteKeepsTheParabolaAndNeverPullsUnderCompression)
         {2.5, 0.0038, true},  {3.0, 0.0036, true},  {6.0, 0.0039, false},
     };
     for (const auto& c : kCases) {
-        Reset_Store();
-        g.pd.i_NumSections = 1;
-        g.drv.i_CurrentSection = 1;
-        g.pd.Section(1).i_SectionType = kCasedCoredShaft;
-        g.sec.i_SectionUnits = kUnitsUS;
+        One_Section_Store(kCasedCoredShaft, kUnitsUS);
         SectionGeometry& geo = g.sec.geo;
         geo.SectionKind = kKindCasedCircleWithCore;
         geo.D = geo.W = 36.0;
@@ -115,11 +112,7 @@ TEST(Materials, PrestressStrainsAreTheSameInBothUnitSystems) {
     const double kN = 4.4482216152605, kIn = 0.0254, kKsi = 6894.757;
     double eps_ps[2], eps_pc[2];
     for (int units = 1; units <= 2; ++units) {
-        Reset_Store();
-        g.pd.i_NumSections = 1;
-        g.drv.i_CurrentSection = 1;
-        g.pd.Section(1).i_SectionType = kSquareSolidPrestressed;
-        g.sec.i_SectionUnits = units;
+        One_Section_Store(kSquareSolidPrestressed, units);
         SectionWork& w = g.sec;
         const bool si = units == 2;
         w.sl.TotalBarArea = 3.0 * (si ? kIn * kIn : 1.0);
@@ -148,11 +141,7 @@ namespace {
 // The steel laws are evaluated only on the slices that hold steel: the force
 // and the yield flag equal those of every slice evaluated, bit for bit.
 TEST(Materials, SteelOnlyOnItsSlicesGivesTheForceOfEverySlice) {
-    Reset_Store();
-    g.pd.i_NumSections = 1;
-    g.drv.i_CurrentSection = 1;
-    g.pd.Section(1).i_SectionType = kDrilledShaft;
-    g.sec.i_SectionUnits = kUnitsUS;
+    One_Section_Store(kDrilledShaft, kUnitsUS);
     SectionGeometry& geo = g.sec.geo;
     geo.SectionKind = kKindCircle;
     geo.D = geo.W = 36.0;

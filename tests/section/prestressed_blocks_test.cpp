@@ -12,6 +12,7 @@
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "section/curve_support.h"
+#include "section/report_forms.h"
 #include "support/run_dir.h"
 
 namespace tarvex_test {
@@ -28,8 +29,6 @@ constexpr double kFpu270SI = 270000.0 * 6894.75732421875 / 1000.0;
 constexpr double kOctagonCorner = 0.5 - 0.2071;   // corner leg of the octagon outline, per unit width
 
 double Single(double v) { return double(float(v)); }  // a value of the single-precision strand table
-
-std::string Label(const std::string& label) { return label + std::string(55 - label.size(), ' ') + "= "; }
 
 // A strand of size code `size` at (x, y), in section units.
 struct Strand {

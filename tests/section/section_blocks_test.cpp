@@ -14,6 +14,7 @@
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "section/curve_support.h"
+#include "section/report_forms.h"
 #include "support/run_dir.h"
 
 namespace tarvex_test {
@@ -31,10 +32,6 @@ constexpr double kZeroCoordinate = 9.999899702961557E-06;
 // ---- Line forms -----------------------------------------------------------
 
 std::string Pad8(const std::string& s) { return s + std::string(8 - s.size(), ' '); }
-std::string Label(const std::string& label) { return label + std::string(55 - label.size(), ' ') + "= "; }
-std::string Value(const std::string& label, double v, const std::string& unit) {
-    return Label(label) + Real_Field(v, 15) + unit + "\n";
-}
 std::string Count(const std::string& label, int n) { return Label(label) + Edit_I(n, 15) + " bars\n"; }
 std::string Percent(const std::string& label, double v) { return Label(label) + Edit_F(v, 15, 2) + " percent\n"; }
 std::string Force(const std::string& label, double v, const std::string& unit) {

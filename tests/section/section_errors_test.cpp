@@ -11,6 +11,7 @@
 #include "engine/errors.h"
 #include "engine/store.h"
 #include "section/section_analysis.h"
+#include "section/section_store.h"
 #include "support/captured.h"
 
 namespace tarvex_test {
@@ -25,11 +26,7 @@ void Expect_Block(Captured& report, Captured& msg, const std::string& block) {
 }
 
 void Prestressed_Section(double concrete_area, double strand_area) {
-    Reset_Store();
-    g.pd.i_NumSections = 1;
-    g.drv.i_CurrentSection = 1;
-    g.pd.Section(1).i_SectionType = kSquareSolidPrestressed;
-    g.sec.i_SectionUnits = kUnitsUS;
+    One_Section_Store(kSquareSolidPrestressed, kUnitsUS);
     SectionWork& w = g.sec;
     w.sl.TotalConcreteArea = concrete_area;
     w.sl.TotalBarArea = strand_area;
@@ -80,10 +77,7 @@ TEST(SectionErrors, PrestressedSectionWithoutConcreteOrStrandAreaStops) {
 
 // A 10 in x 10 in plain concrete section of f'c = 4 ksi.
 void Plain_Rectangle(double thrust) {
-    Reset_Store();
-    g.sec.i_SectionUnits = kUnitsUS;
-    g.pd.i_NumSections = 1;
-    g.drv.i_CurrentSection = 1;
+    One_Section_Store(kRectConcrete, kUnitsUS);
     g.pd.Section(1).rd_SectionDiameter = 10.0;
     SectionMaterials& m = g.sec.mat;
     m.fc = 4.0;

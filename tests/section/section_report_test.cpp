@@ -10,6 +10,7 @@
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "section/curve_support.h"
+#include "section/report_forms.h"
 #include "support/run_dir.h"
 
 namespace tarvex_test {
@@ -21,13 +22,6 @@ using tarvex::Edit_F;
 using tarvex::Real_Field;
 
 constexpr double kPi = 3.141592653589793;
-
-std::string Label(const std::string& label) { return label + std::string(55 - label.size(), ' ') + "= "; }
-std::string Value(const std::string& label, double v, const std::string& unit8) {
-    return Label(label) + Real_Field(v, 15) + unit8 + "\n";
-}
-
-bool Contains(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
 class ShaftReport : public ::testing::Test {
 protected:

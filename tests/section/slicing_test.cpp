@@ -6,6 +6,7 @@
 
 #include "engine/store.h"
 #include "section/section_analysis.h"
+#include "section/section_store.h"
 
 namespace tarvex_test {
 namespace {
@@ -19,12 +20,8 @@ double Segment(double d, double q) {
 }
 
 void Set_Up(int type, int kind, double D) {
-    Reset_Store();
-    g.pd.i_NumSections = 1;
+    One_Section_Store(type, kUnitsUS);
     g.pd.IUNITS = kUnitsUS;
-    g.pd.Section(1).i_SectionType = type;
-    g.drv.i_CurrentSection = 1;
-    g.sec.i_SectionUnits = kUnitsUS;
     g.sec.geo.SectionKind = kind;
     g.sec.geo.D = D;
     g.sec.geo.W = D;
