@@ -29,6 +29,13 @@ std::string With_Block(std::string text, const std::string& from, const std::str
     return text.replace(a, b - a, block);
 }
 
+// An error block in the report, after its two empty lines, and in the runtime
+// message file (there without the empty lines before it).
+void Expect_Error_Block(const RunDir& d, const std::string& block) {
+    EXPECT_NE(d.report().find(block), std::string::npos) << d.report();
+    EXPECT_NE(d.msg().find(block.substr(2)), std::string::npos) << d.msg();
+}
+
 double Head_Deflection(const std::string& report) {
     const std::string key = "Pile-head deflection             =";
     const size_t at = report.find(key);
@@ -246,8 +253,7 @@ TEST(SectionRuns, ConcreteWeakerThanItsModulusOfRuptureAndACoreWiderThanTheCasin
             continue;
         }
         EXPECT_EQ(rc, 100 + c.error) << d.report();
-        EXPECT_NE(d.report().find(c.block), std::string::npos) << d.report();
-        EXPECT_NE(d.msg().find(c.block.substr(2)), std::string::npos) << d.msg();
+        Expect_Error_Block(d, c.block);
     }
 }
 
@@ -277,8 +283,7 @@ TEST(SectionRuns, BarArrangementFaultsAreInputErrors) {
     for (const auto& c : kCases) {
         RunDir d;
         EXPECT_EQ(d.run(EI_Only_Input("USCS", c.section, {0.0})), 100 + c.error) << d.report();
-        EXPECT_NE(d.report().find(c.block), std::string::npos) << d.report();
-        EXPECT_NE(d.msg().find(c.block.substr(2)), std::string::npos) << d.msg();
+        Expect_Error_Block(d, c.block);
     }
 }
 
@@ -292,8 +297,7 @@ TEST(SectionRuns, ANonFiniteMomentCurvaturePointIsRuntimeError45) {
         "A moment-curvature point is not a finite number.\n"
         "Section no. 1, axial thrust no. 1, point no. 1.\n\n"
         "Check the dimensions and material properties of the section.\n";
-    EXPECT_NE(d.report().find(block), std::string::npos) << d.report();
-    EXPECT_NE(d.msg().find(block.substr(2)), std::string::npos) << d.msg();
+    Expect_Error_Block(d, block);
     EXPECT_EQ(Plot_Curves(d.plot()).size(), 0u);
 }
 
@@ -324,8 +328,7 @@ TEST(SectionRuns, AHollowPrestressedPileWithoutConcreteIsRuntimeError14) {
         "\n\n**** Runtime Error No. 14 ****\n\n"
         "An error occurred in prestressing computations\n"
         "The computed area of concrete in the section is less than 0.0 =        -1.83600\n";
-    EXPECT_NE(d.report().find(block), std::string::npos) << d.report();
-    EXPECT_NE(d.msg().find(block.substr(2)), std::string::npos) << d.msg();
+    Expect_Error_Block(d, block);
     EXPECT_EQ(d.report().find("Computation of Loss of Prestress:"), std::string::npos);
 }
 
@@ -380,8 +383,7 @@ TEST(SectionRuns, ACurveOfOnePointHasTheCapacityOfThatPointAndGivesAPileNoStiffn
         "Section no. 1, axial thrust no. 1: the moment at the first curvature is " + tarvex::Real_Text(cv.Moment(1)) +
         " in-kip.\n\n"
         "Check the positions of the bars or strands and the prestressing force of the section.\n";
-    EXPECT_NE(response.report().find(block), std::string::npos) << response.report();
-    EXPECT_NE(response.msg().find(block.substr(2)), std::string::npos) << response.msg();
+    Expect_Error_Block(response, block);
 }
 
 // A tension thrust on a prestressed pile keeps the strands' own initial strain
