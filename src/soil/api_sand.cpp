@@ -47,24 +47,20 @@ double Api_Slope_Factor(double y, double theta, double t0, double D_previous) {
 
 void Api_Input_Error_1(int k) {
     const std::string layer = "curve using the API sand criteria for layer " + Int_Text(k) + ".";
-    Write_Error_Block(Input_Error_Heading(1),
-                      {"An error was detected in the input data when computing a p-y.", layer, "",
-                       "Problem:  A zero was input for the friction angle for sand.", "",
-                       "Solution:  Check the friction angle values and revise the ",
-                       "data to correct this problem.", ""},
-                      true, 0);
-    Stop_With_Error("INP00001", 101);
+    Stop_Soil_Input_Error(1,
+                          {"An error was detected in the input data when computing a p-y.", layer, "",
+                           "Problem:  A zero was input for the friction angle for sand.", "",
+                           "Solution:  Check the friction angle values and revise the ",
+                           "data to correct this problem.", ""});
 }
 
 void Api_Input_Error_2(int k) {
     const std::string layer = "curve using the API criteria for sand for layer " + Int_Text(k) + ".";
-    Write_Error_Block(Input_Error_Heading(2),
-                      {"An error was detected in the input data when computing a p-y.", layer, "",
-                       "Problem:  The angle of the ground slope can not be greater ",
-                       "than the internal friction angle of the sand.", "",
-                       "Solution:  Set the value for slope angle to be less than ", "the angle of friction."},
-                      true, 0);
-    Stop_With_Error("INP00002", 102);
+    Stop_Soil_Input_Error(2,
+                          {"An error was detected in the input data when computing a p-y.", layer, "",
+                           "Problem:  The angle of the ground slope can not be greater ",
+                           "than the internal friction angle of the sand.", "",
+                           "Solution:  Set the value for slope angle to be less than ", "the angle of friction."});
 }
 
 void Api_Sand_Report(int k, int i, double xp, double xg, const ApiSand& s, double pmult, double ymult,

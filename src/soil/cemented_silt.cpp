@@ -101,48 +101,42 @@ double Silt_K(int k, double xp, double c, double gamma, double phid) {
     return kt + (kb - kt) * (xp - pd.XLayerTop(k)) / (pd.XLayerBottom(k) - pd.XLayerTop(k));
 }
 
-[[noreturn]] void Stop_Block(std::string_view heading, std::initializer_list<std::string_view> body, int state) {
-    Write_Error_Block(heading, body, true, 0);
-    Stop_With_Error(Error_Code(state), state);
-}
-
 void Check_Node(int k, const SiltCurve& s) {
     if (s.c < kNoStrength && s.xp > g.pd.XLayerTop(k))
-        Stop_Block(Input_Error_Heading(kNoCohesion),
-                   {"Problem: A negative or zero value of cohesion was input for ", "a soil defined as a silt.",
-                    "Layer = " + Int_Text(k) + ", Depth = " + Edit_F(s.xp, 13, 8) + ", c = " + Edit_E(s.c, 10, 3),
-                    "Solution:  Please revise and correct the input data.  ",
-                    "Both cohesion and friction angle should be non-zero for silt soils."},
-                   100 + kNoCohesion);
+        Stop_Soil_Input_Error(kNoCohesion,
+                              {"Problem: A negative or zero value of cohesion was input for ",
+                               "a soil defined as a silt.",
+                               "Layer = " + Int_Text(k) + ", Depth = " + Edit_F(s.xp, 13, 8) +
+                                   ", c = " + Edit_E(s.c, 10, 3),
+                               "Solution:  Please revise and correct the input data.  ",
+                               "Both cohesion and friction angle should be non-zero for silt soils."});
 }
 
 void Check_Friction(double phi) {
     if (phi < kNoStrength)
-        Stop_Block(Input_Error_Heading(kNoFriction),
-                   {"Problem:  A negative or zero value was input for the friction angle for a silt.", "",
-                    "Solution:  Please revise and correct the input data.  ",
-                    "Both cohesion and friction angle must be non-zero for the cemented silt soil."},
-                   100 + kNoFriction);
+        Stop_Soil_Input_Error(kNoFriction,
+                              {"Problem:  A negative or zero value was input for the friction angle for a silt.", "",
+                               "Solution:  Please revise and correct the input data.  ",
+                               "Both cohesion and friction angle must be non-zero for the cemented silt soil."});
 }
 
 void Check_Slope(int k, double phi, double c, double theta) {
     if (std::fabs(theta) > phi)
-        Stop_Block(Runtime_Error_Heading(kSlopeOverFriction),
-                   {"A runtime error occurred due to the ground slope angle being",
-                    "greater than the friction angle for silt for layer " + Int_Text(k) + ".", "",
-                    "Problem:  The angle of the ground slope can not be greater ",
-                    "than the internal friction angle of silt.", "",
-                    "Solution:  Set the value for slope angle to be less than ",
-                    "the angle of friction or convert the layer into an equivalent", "strength clay layer."},
-                   200 + kSlopeOverFriction);
+        Stop_Soil_Runtime_Error(kSlopeOverFriction,
+                                {"A runtime error occurred due to the ground slope angle being",
+                                 "greater than the friction angle for silt for layer " + Int_Text(k) + ".", "",
+                                 "Problem:  The angle of the ground slope can not be greater ",
+                                 "than the internal friction angle of silt.", "",
+                                 "Solution:  Set the value for slope angle to be less than ",
+                                 "the angle of friction or convert the layer into an equivalent",
+                                 "strength clay layer."});
     if (Slope_Margin(phi, theta) < 1.0E-10 && c <= 0.0)
-        Stop_Block(Input_Error_Heading(kSlopeTooSteep),
-                   {"An error was detected in the input data when computing a p-y.",
-                    "curve using the criteria for silt for layer " + Int_Text(k) + ".", "",
-                    "Problem:  The angle of the ground slope can not be greater ",
-                    "than the internal friction angle of cohesionless silt.", "",
-                    "Solution:  Set the value for slope angle to be less than ", "the angle of friction."},
-                   100 + kSlopeTooSteep);
+        Stop_Soil_Input_Error(kSlopeTooSteep,
+                              {"An error was detected in the input data when computing a p-y.",
+                               "curve using the criteria for silt for layer " + Int_Text(k) + ".", "",
+                               "Problem:  The angle of the ground slope can not be greater ",
+                               "than the internal friction angle of cohesionless silt.", "",
+                               "Solution:  Set the value for slope angle to be less than ", "the angle of friction."});
 }
 
 // Frictional part: the sand wedge (on a slope the wedge of the side the pile moves to) and flow around.

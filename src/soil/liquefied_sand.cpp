@@ -66,12 +66,10 @@ double Liq_Sand_P(const LiqSandCurve& s, double y) {
 // The criterion is written in kN, m and mm: generic units cannot use it (input error 46).
 void Check_Units() {
     if (g.pd.IUNITS == kUnitsUS || g.pd.IUNITS == kUnitsSI) return;
-    Write_Error_Block(Input_Error_Heading(kGenericUnits),
-                      {"Problem:  The p-y criteria for liquefied sand are defined in kilonewtons and meters ",
-                       "          and cannot be used with generic units.", "",
-                       "Solution:  Select US customary or SI units for a problem with liquefied sand layers.", ""},
-                      true, 0);
-    Stop_With_Error(Error_Code(100 + kGenericUnits), 100 + kGenericUnits);
+    Stop_Soil_Input_Error(kGenericUnits,
+                          {"Problem:  The p-y criteria for liquefied sand are defined in kilonewtons and meters ",
+                           "          and cannot be used with generic units.", "",
+                           "Solution:  Select US customary or SI units for a problem with liquefied sand layers.", ""});
 }
 
 LiqSandCurve Liq_Sand_Curve(int k, int i) {

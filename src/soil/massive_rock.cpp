@@ -88,29 +88,24 @@ void Mass_Rock_Resistance(const HoekBrown& hb, MassRockCurve& s) {
     s.pu = std::min(s.puW, s.puD);
 }
 
-[[noreturn]] void Stop_Input(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Input_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(100 + n), 100 + n);
-}
-
 // The criterion needs a positive intact rock strength and rock modulus: input errors 44 and 45.
 void Check_Layer_Values(int k) {
     const ProblemData& pd = g.pd;
     const double qt = pd.rd_ProfileStrength(2 * k - 1), qb = pd.rd_ProfileStrength(2 * k);
     if (!(qt > 0.0 && qb > 0.0))
-        Stop_Input(kNoStrength,
-                   {"Problem:  The uniaxial compressive strength of intact rock (sigma_ci) of a massive rock ",
-                    "          layer is less than or equal to zero.  Layer = " + Int_Text(k) + ", at top = " +
-                        Edit_E(qt, 12, 4) + ", at bottom = " + Edit_E(qb, 12, 4),
-                    "", "Solution:  Input a positive uniaxial compressive strength at the top and bottom of the layer.",
-                    ""});
+        Stop_Soil_Input_Error(
+            kNoStrength,
+            {"Problem:  The uniaxial compressive strength of intact rock (sigma_ci) of a massive rock ",
+             "          layer is less than or equal to zero.  Layer = " + Int_Text(k) +
+                 ", at top = " + Edit_E(qt, 12, 4) + ", at bottom = " + Edit_E(qb, 12, 4),
+             "", "Solution:  Input a positive uniaxial compressive strength at the top and bottom of the layer.", ""});
     const double et = pd.rd_LayerKTop(k), eb = pd.rd_LayerKBottom(k);
     if (!(et > 0.0 && eb > 0.0))
-        Stop_Input(kNoModulus,
-                   {"Problem:  The rock mass modulus of a massive rock layer is less than or equal to zero.",
-                    "          Layer = " + Int_Text(k) + ", at top = " + Edit_E(et, 12, 4) + ", at bottom = " +
-                        Edit_E(eb, 12, 4),
-                    "", "Solution:  Input a positive rock mass modulus at the top and bottom of the layer.", ""});
+        Stop_Soil_Input_Error(
+            kNoModulus, {"Problem:  The rock mass modulus of a massive rock layer is less than or equal to zero.",
+                         "          Layer = " + Int_Text(k) + ", at top = " + Edit_E(et, 12, 4) +
+                             ", at bottom = " + Edit_E(eb, 12, 4),
+                         "", "Solution:  Input a positive rock mass modulus at the top and bottom of the layer.", ""});
 }
 
 MassRockCurve Mass_Rock_Curve(const HoekBrown& hb, int k, int i) {

@@ -8,6 +8,7 @@
 #include "output/plot_file.h"
 #include "output/report_lines.h"
 #include "soil/layering.h"
+#include "soil/py_model_support.h"
 #include "solver/pile_nodes.h"
 
 namespace tarvex {
@@ -67,14 +68,12 @@ void Check_Clay_Slope() {
     constexpr int kSteepSlopeError = 86;
     const double beta = g.pd.rd_EffSlopeAngle;
     if (std::fabs(beta) < kQuarterPi) return;
-    Write_Error_Block(Input_Error_Heading(kSteepSlopeError),
-                      {"Problem:  The effective slope of the ground surface (ground slope minus pile batter) is " +
-                           Edit_F(beta * 180 / kPi, 10, 3) + " degrees.",
-                       "The p-y criteria for clay can only be used for effective slopes flatter than 45 degrees.", "",
-                       "Solution:  Reduce the ground slope angle or the pile batter angle so that the ",
-                       "effective slope is less than 45 degrees.", ""},
-                      true, 0);
-    Stop_With_Error(Error_Code(100 + kSteepSlopeError), 100 + kSteepSlopeError);
+    Stop_Soil_Input_Error(kSteepSlopeError,
+                          {"Problem:  The effective slope of the ground surface (ground slope minus pile batter) is " +
+                               Edit_F(beta * 180 / kPi, 10, 3) + " degrees.",
+                           "The p-y criteria for clay can only be used for effective slopes flatter than 45 degrees.",
+                           "", "Solution:  Reduce the ground slope angle or the pile batter angle so that the ",
+                           "effective slope is less than 45 degrees.", ""});
 }
 
 double PY_Relative_Deflection(int i, double ym) { return std::fabs(g.nodes.y(i) - g.nodes.ys(i)) / ym; }

@@ -165,13 +165,11 @@ void Sand_Warning_302() {
 
 void Sand_Input_Error_9(int k) {
     const std::string layer = "the Reese sand criteria for layer " + Int_Text(k) + ".";
-    Write_Error_Block(Input_Error_Heading(9),
-                      {"An error was found in the input data when computing a p-y curve using ", layer, "",
-                       "Problem:  The angle of the ground slope can not be greater than the ",
-                       "internal friction angle of the sand.", "",
-                       "Solution:  Set the value for slope angle to be less than the angle of friction."},
-                      true, 0);
-    Stop_With_Error("INP00009", 109);
+    Stop_Soil_Input_Error(9,
+                          {"An error was found in the input data when computing a p-y curve using ", layer, "",
+                           "Problem:  The angle of the ground slope can not be greater than the ",
+                           "internal friction angle of the sand.", "",
+                           "Solution:  Set the value for slope angle to be less than the angle of friction."});
 }
 
 // Runtime error 31 (curve branch) or 32 (small-deflection branch): Es is not a number.

@@ -6,6 +6,7 @@
 #include "engine/store.h"
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
+#include "soil/py_model_support.h"
 
 namespace tarvex {
 
@@ -18,11 +19,6 @@ const char* const kEmbedmentLines[3] = {
     "An error was detected that is related to an incompatibility",
     "between the input data defining the embedment of the pile and",
     "the maximum depth of the soil shear strength data."};
-
-[[noreturn]] void Stop_Profile_Error(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Input_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(100 + n), 100 + n);
-}
 
 std::string Station(double x) { return Edit_E(x, 12, 4); }
 
@@ -87,13 +83,13 @@ double Depth_Average(const Column& v, double x, bool* below) {
 double fn_Phi(double x) {
     const int j = Point_Below(x);
     if (j == 0)
-        Stop_Profile_Error(4, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
-                               "Problem:  The value for a pile station depth is " + Station(x),
-                               "This depth is below the deepest extent of the input data for",
-                               "soil friction angle versus depth.", "",
-                               "Solution:  Please revise the input data by either extending ",
-                               "the maximum depth for soil friction angle or shorten the ",
-                               "pile to correct this problem.", ""});
+        Stop_Soil_Input_Error(4, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
+                                  "Problem:  The value for a pile station depth is " + Station(x),
+                                  "This depth is below the deepest extent of the input data for",
+                                  "soil friction angle versus depth.", "",
+                                  "Solution:  Please revise the input data by either extending ",
+                                  "the maximum depth for soil friction angle or shorten the ",
+                                  "pile to correct this problem.", ""});
     return Column_At(g.pd.rd_ProfilePhi, x, j, true);
 }
 
@@ -110,18 +106,19 @@ double fn_J(double x) {
 double fn_RQD(double x) {
     const int j = Point_Below(x);
     if (j == 0)
-        Stop_Profile_Error(31, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
-                                "Problem:  The value for a pile station depth is " + Station(x),
-                                "This depth is below the deepest extent of the input data for",
-                                "RQD versus depth.", "",
-                                "Solution:  Revise the input data by either extending the ",
-                                "maximum depth for RQD or shorten the pile to correct this ", "problem.", ""});
+        Stop_Soil_Input_Error(31, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
+                                   "Problem:  The value for a pile station depth is " + Station(x),
+                                   "This depth is below the deepest extent of the input data for",
+                                   "RQD versus depth.", "",
+                                   "Solution:  Revise the input data by either extending the ",
+                                   "maximum depth for RQD or shorten the pile to correct this ", "problem.", ""});
     const double r = Column_At(g.pd.rd_ProfileRQD, x, j, false);
     if (!(r >= 0.0 && r <= 100.0))
-        Stop_Profile_Error(49, {"Problem:  The interpolated value of RQD used for p-y curves in weak rock ",
-                                "was found to be invalid because it was either less than zero or more than ",
-                                "100 percent.", "", "Solution:  Check your input data and revise in the data for RQD.",
-                                "", "The interpolated value of RQD = " + Edit_E(r, 12, 4) + " %", ""});
+        Stop_Soil_Input_Error(
+            49, {"Problem:  The interpolated value of RQD used for p-y curves in weak rock ",
+                 "was found to be invalid because it was either less than zero or more than ", "100 percent.", "",
+                 "Solution:  Check your input data and revise in the data for RQD.", "",
+                 "The interpolated value of RQD = " + Edit_E(r, 12, 4) + " %", ""});
     return r;
 }
 
@@ -152,14 +149,14 @@ double fn_GammaAvg(double x) {
     bool below = false;
     const double s = Depth_Average(pd.rd_ProfileGamma, x, &below);
     if (below)
-        Stop_Profile_Error(15, {"An error was detected related to an incompatibility between ",
-                                "the data defining pile embedment depth and effective unit ", "weights versus depth.",
-                                "", "The value for a pile station depth is " + Station(x),
-                                "This depth is below the deepest extent of the input curve for",
-                                "effective unit weight versus depth.", "", "Solution:",
-                                "Please revise the input data by either extending the maximum",
-                                "depth for effective unit weight or shorten the length of pile",
-                                "to be within the range of defined soil properties.", ""});
+        Stop_Soil_Input_Error(
+            15, {"An error was detected related to an incompatibility between ",
+                 "the data defining pile embedment depth and effective unit ", "weights versus depth.", "",
+                 "The value for a pile station depth is " + Station(x),
+                 "This depth is below the deepest extent of the input curve for", "effective unit weight versus depth.",
+                 "", "Solution:", "Please revise the input data by either extending the maximum",
+                 "depth for effective unit weight or shorten the length of pile",
+                 "to be within the range of defined soil properties.", ""});
     return s;
 }
 
@@ -170,12 +167,12 @@ double fn_cAvg(double x) {
     bool below = false;
     const double s = Depth_Average(pd.rd_ProfileStrength, x, &below);
     if (below)
-        Stop_Profile_Error(3, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
-                               "The value for a pile station depth is " + Station(x),
-                               "This depth is below the deepest extent of the input data for",
-                               "soil shear strength versus depth.", "", "Solution:",
-                               "Please revise the input data by either extending the maximum",
-                               "depth for soil shear strength or shorten the pile to correct", "this problem.", ""});
+        Stop_Soil_Input_Error(3, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
+                                  "The value for a pile station depth is " + Station(x),
+                                  "This depth is below the deepest extent of the input data for",
+                                  "soil shear strength versus depth.", "", "Solution:",
+                                  "Please revise the input data by either extending the maximum",
+                                  "depth for soil shear strength or shorten the pile to correct", "this problem.", ""});
     return s;
 }
 

@@ -7,6 +7,7 @@
 #include "engine/store.h"
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
+#include "soil/py_model_support.h"
 #include "soil/soil_profile.h"
 
 namespace tarvex {
@@ -24,11 +25,6 @@ std::string List_Real(double x) {
     return buf;
 }
 const char* List_Flag(bool b) { return b ? "T" : "F"; }
-
-[[noreturn]] void Stop_Input(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Input_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(100 + n), 100 + n);
-}
 
 // Runtime error 30: a layer of no p-y model at an interface.
 [[noreturn]] void Stop_Strength_Class(double x, int upper, int lower, int j, bool at_tip) {
@@ -118,26 +114,26 @@ double fn_c(double x) {
     for (int i = 2; i <= np && j == 0; ++i)
         if (x <= z(i) + kDepthTol) j = i;
     if (j == 0)
-        Stop_Input(5, {"An error was detected that is related to an incompatibility",
-                       "between the input data defining pile embedment depth and soil ",
-                       "shear strength values versus depth.", "",
-                       "Problem:  The value for a pile station depth is " + Edit_E(x, 12, 4),
-                       "This depth is below the deepest extent of the input curve for",
-                       "soil shear strength versus depth at " + Edit_F(z(np), 10, 3), "",
-                       "Solution:  Please revise the input data by either extending ",
-                       "the maximum depth for soil shear strength or shorten the ",
-                       "pile to be wholly within the defined soil layers.", ""});
+        Stop_Soil_Input_Error(5, {"An error was detected that is related to an incompatibility",
+                                  "between the input data defining pile embedment depth and soil ",
+                                  "shear strength values versus depth.", "",
+                                  "Problem:  The value for a pile station depth is " + Edit_E(x, 12, 4),
+                                  "This depth is below the deepest extent of the input curve for",
+                                  "soil shear strength versus depth at " + Edit_F(z(np), 10, 3), "",
+                                  "Solution:  Please revise the input data by either extending ",
+                                  "the maximum depth for soil shear strength or shorten the ",
+                                  "pile to be wholly within the defined soil layers.", ""});
     if (std::fabs(x - z(np)) <= kDepthTol) return c(np);
 
     if (!on(g.soil.b_AtNode)) {
         const double dz = z(j) - z(j - 1);
         if (dz <= 0.0)
-            Stop_Input(60, {"An error was found in the strength of soil input data when interpolating ",
-                            "to obtain values of cohesion or uniaxial compressive strength.", "",
-                            "Problem:  The depth increment between the upper and lower soil depths in a ",
-                            "layer is zero.  The depth of computation is " + Edit_E(x, 12, 4), "",
-                            "Solution:  Examine the program output file to find the depth in question",
-                            "and correct the soil layer depth values. ", ""});
+            Stop_Soil_Input_Error(60, {"An error was found in the strength of soil input data when interpolating ",
+                                       "to obtain values of cohesion or uniaxial compressive strength.", "",
+                                       "Problem:  The depth increment between the upper and lower soil depths in a ",
+                                       "layer is zero.  The depth of computation is " + Edit_E(x, 12, 4), "",
+                                       "Solution:  Examine the program output file to find the depth in question",
+                                       "and correct the soil layer depth values. ", ""});
         return c(j - 1) + (x - z(j - 1)) * (c(j) - c(j - 1)) / dz;
     }
 

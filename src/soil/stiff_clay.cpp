@@ -73,14 +73,12 @@ int Strength_Class(double c, const double (&bounds)[3]) {
 
 void Stiff_Clay_Zero_Strength(StiffClay model) {
     if (model == kWithWater) {
-        Write_Error_Block(Input_Error_Heading(14),
-                          {"An error was detected in the input data used to compute p-y curves in ",
-                           "stiff clay with free water.", "",
-                           "Problem:  Zero was input for the cohesion of a stiff clay. ", "",
-                           "Solution:  Check and compare the values of shear strength and revise the ",
-                           "input so that the strength values are correct for the soil types specified.", ""},
-                          true, 0);
-        Stop_With_Error("INP00014", 114);
+        Stop_Soil_Input_Error(14,
+                              {"An error was detected in the input data used to compute p-y curves in ",
+                               "stiff clay with free water.", "",
+                               "Problem:  Zero was input for the cohesion of a stiff clay. ", "",
+                               "Solution:  Check and compare the values of shear strength and revise the ",
+                               "input so that the strength values are correct for the soil types specified.", ""});
     }
     if (model == kWithoutWater)
         Write_Error_Block(Input_Error_Heading(13),

@@ -37,14 +37,12 @@ void Check_Layer_Strength(int k) {
     const ProblemData& pd = g.pd;
     const double top = pd.rd_ProfileStrength(2 * k - 1), bottom = pd.rd_ProfileStrength(2 * k);
     if (top > 0.0 && bottom > 0.0) return;
-    Write_Error_Block(Input_Error_Heading(kNoStrength),
-                      {"Problem:  The uniaxial compressive strength of a vuggy limestone layer is less than or ",
-                       "          equal to zero.  Layer = " + Int_Text(k) + ", strength at top = " +
-                           Edit_E(top, 12, 4) + ", at bottom = " + Edit_E(bottom, 12, 4),
-                       "", "Solution:  Input a positive uniaxial compressive strength at the top and bottom of the layer.",
-                       ""},
-                      true, 0);
-    Stop_With_Error(Error_Code(100 + kNoStrength), 100 + kNoStrength);
+    Stop_Soil_Input_Error(
+        kNoStrength,
+        {"Problem:  The uniaxial compressive strength of a vuggy limestone layer is less than or ",
+         "          equal to zero.  Layer = " + Int_Text(k) + ", strength at top = " + Edit_E(top, 12, 4) +
+             ", at bottom = " + Edit_E(bottom, 12, 4),
+         "", "Solution:  Input a positive uniaxial compressive strength at the top and bottom of the layer.", ""});
 }
 
 void Check_Strength_Range(int k, double xp, double qu) {

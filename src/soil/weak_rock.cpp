@@ -55,11 +55,6 @@ double Depth_Into_Rock(int k, double xp) {
     return xr;
 }
 
-[[noreturn]] void Stop_Input(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Input_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(100 + n), 100 + n);
-}
-
 void Check_Strength(int k, int i, double qu) {
     const int units = g.pd.IUNITS;
     if (!on(g.soil.b_AtNode)) {
@@ -71,30 +66,26 @@ void Check_Strength(int k, int i, double qu) {
             if (qu > kHighStrengthSI) Record_Warning(-3074);
         }
         if (qu <= 0.0)
-            Stop_Input(kStrengthNotPositive,
-                       {"Problem:   The input value for compressive strength is less than or equal to zero.", "",
-                        "Solution:  Check the input values for layer " + Int_Text(k)});
+            Stop_Soil_Input_Error(kStrengthNotPositive,
+                                  {"Problem:   The input value for compressive strength is less than or equal to zero.",
+                                   "", "Solution:  Check the input values for layer " + Int_Text(k)});
     }
     if (i > g.nodes.ITOP && qu < kNoStrength)
-        Stop_Input(kNoStrengthBelowTop,
-                   {"An error was detected when computing the p-y curve for weak rock.",
-                    "Problem:   The input value for the compressive strength of a weak rock was ",
-                    "           input as negative or zero (0).", "",
-                    "Solution:  Check the depth values for soil layering and soil shear strength ",
-                    "           values and correct the input data.", ""});
+        Stop_Soil_Input_Error(kNoStrengthBelowTop,
+                              {"An error was detected when computing the p-y curve for weak rock.",
+                               "Problem:   The input value for the compressive strength of a weak rock was ",
+                               "           input as negative or zero (0).", "",
+                               "Solution:  Check the depth values for soil layering and soil shear strength ",
+                               "           values and correct the input data.", ""});
 }
 
 void Check_Krm(int k, double krm) {
     if (krm <= 0.0)
-        Stop_Input(kKrmNotPositive, {"Problem:  The input value for k_rm for weak rock is less than or equal to zero.",
-                                     "", "Solution: Check the input values for layer " + Int_Text(k), ""});
+        Stop_Soil_Input_Error(kKrmNotPositive,
+                              {"Problem:  The input value for k_rm for weak rock is less than or equal to zero.", "",
+                               "Solution: Check the input values for layer " + Int_Text(k), ""});
     if (krm < kLowKrm) Record_Warning(-316);
     if (krm > kHighKrm) Record_Warning(-317);
-}
-
-[[noreturn]] void Stop_Runtime(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Runtime_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(200 + n), 200 + n);
 }
 
 WeakRockCurve Weak_Rock_Curve(int k, int i) {
@@ -123,23 +114,22 @@ WeakRockCurve Weak_Rock_Curve(int k, int i) {
     }
     s.yrm = s.krm * s.b;
     if (s.yrm <= 0.0)
-        Stop_Runtime(kYrmNotPositive,
-                     {"An error was detected when computing the p-y curve for weak rock.     ",
-                      "Problem:  The input value for k_rm is less than or equal to 0. ", "",
-                      "Solution:  Check the input values for the week rock properties in the soil layer " +
-                          Int_Text(k),
-                      ""});
+        Stop_Soil_Runtime_Error(
+            kYrmNotPositive,
+            {"An error was detected when computing the p-y curve for weak rock.     ",
+             "Problem:  The input value for k_rm is less than or equal to 0. ", "",
+             "Solution:  Check the input values for the week rock properties in the soil layer " + Int_Text(k), ""});
     // Without a positive initial slope the straight branch cannot meet the curve.
     if (s.Kir > 0.0) s.yA = std::pow(s.pur / (2.0 * std::pow(s.yrm, 0.25) * s.Kir), kYaExponent);
     if (!(s.Kir > 0.0) || !std::isfinite(s.yA))
-        Stop_Runtime(kNoInitialSlope,
-                     {"An error was detected when computing the p-y curve for weak rock.",
-                      "Problem:  The initial modulus of rock is not greater than zero, so the initial ",
-                      "          slope of the p-y curve cannot be formed.",
-                      "          Layer = " + Int_Text(k) + ", Depth = " + Edit_F(s.xp, 12, 3) +
-                          ", Initial modulus of rock = " + Edit_E(s.Eir, 12, 4),
-                      "", "Solution:  Input a positive initial modulus of rock at the top and bottom of the layer.",
-                      ""});
+        Stop_Soil_Runtime_Error(
+            kNoInitialSlope,
+            {"An error was detected when computing the p-y curve for weak rock.",
+             "Problem:  The initial modulus of rock is not greater than zero, so the initial ",
+             "          slope of the p-y curve cannot be formed.",
+             "          Layer = " + Int_Text(k) + ", Depth = " + Edit_F(s.xp, 12, 3) +
+                 ", Initial modulus of rock = " + Edit_E(s.Eir, 12, 4),
+             "", "Solution:  Input a positive initial modulus of rock at the top and bottom of the layer.", ""});
     return s;
 }
 

@@ -151,10 +151,7 @@ TEST(CementedSilt, InputAndRuntimeErrors) {
         if (c.state == 148) Set_Column(g.pd.rd_ProfileStrength, k, 5.0, -235.0);
         g.pd.rd_EffSlopeAngle = g.pd.rd_SlopeAngle = c.slope_degrees * kPi / 180.0;
         Set_Deflections(0.1);
-        Captured report(g_Out.report), msg(g_Out.msg);
-        EXPECT_EQ(Stop_State([&] { Run_Layer(PY_CemSilt, k); }), c.state) << c.name;
-        EXPECT_EQ(msg.text(), c.block) << c.name;
-        EXPECT_EQ(report.text().substr(0, c.block.size()), c.block) << c.name;
+        Expect_Layer_Stop(PY_CemSilt, k, c.state, c.block, c.name);
     }
 }
 

@@ -123,15 +123,12 @@ TEST(LiquefiedSand, UsAndSiGiveTheSameCurve) {
 
 TEST(LiquefiedSand, GenericUnitsAreInputError46) {
     const int k = Liquefied_Layer(0.6, kUnitsGeneric);
-    Captured report(g_Out.report), msg(g_Out.msg);
-    EXPECT_EQ(Stop_State([&] { Run_Layer(PY_LiqSand, k); }), 146);
     const std::string block =
         "**** Input Data Error No. 46 ****\n\n"
         "Problem:  The p-y criteria for liquefied sand are defined in kilonewtons and meters \n"
         "          and cannot be used with generic units.\n\n"
         "Solution:  Select US customary or SI units for a problem with liquefied sand layers.\n\n";
-    EXPECT_EQ(msg.text(), block);
-    EXPECT_EQ(report.text().substr(0, block.size()), block);
+    Expect_Layer_Stop(PY_LiqSand, k, 146, block);
 }
 
 TEST(LiquefiedSand, ModulusThatIsNotANumberIsRuntimeError48) {

@@ -18,14 +18,13 @@ namespace {
 
 using namespace tarvex;
 
-constexpr int kSoftClayCode = 1, kSandCode = 5, kWeakRockCode = 8, kFrozenSoilCode = 17;
 constexpr double kC = 5.0, kGamma = 0.04, kEps50 = 0.01, kJ = 0.5, kB = 24.0;
 
 // Soft clay from the head to 120 in over sand to the tip at 480 in; the sand's
 // equivalent top depth as a solution pass left it.
 void Set_Up_Clay_Over(int lower_model) {
     Set_Up_Soil_Pile(SoilPile{});
-    const int clay = Add_Layer(kSoftClayCode, 0.0, 120.0);
+    const int clay = Add_Layer(kSoftClay, 0.0, 120.0);
     Set_Column(g.pd.rd_ProfileStrength, clay, kC, kC);
     Set_Column(g.pd.rd_ProfileGamma, clay, kGamma, kGamma);
     Set_Column(g.pd.rd_ProfileEps50, clay, kEps50, kEps50);
@@ -51,13 +50,7 @@ struct Output {
 
 Output Run_At_Depths() {
     Captured rep(g_Out.report), plot(g_Out.plot), msg(g_Out.msg);
-    int state = 0;
-    try {
-        PY_At_Depths();
-        state = g.err.i_ErrorState;
-    } catch (const EngineStop&) {
-        state = g.err.i_ErrorState;
-    }
+    const int state = Stop_State([] { PY_At_Depths(); });
     return {rep.text(), plot.text(), msg.text(), state};
 }
 
@@ -65,7 +58,7 @@ const std::string kHeading = std::string(80, '-') + "\n" + std::string(20, ' ') 
                              "p-y Curves Reported for Specified Depths\n" + std::string(80, '-') + "\n";
 
 TEST(PYAtDepths, SortedUniqueDepthsEachInItsLayer) {
-    Set_Up_Clay_Over(kSandCode);
+    Set_Up_Clay_Over(kSand);
     // The report blocks that the models write for each depth by themselves.
     const std::string clay60 = Report_Curve(PY_SoftClay, 1, 60.0).report;
     const std::string sand120 = Report_Curve(PY_Sand, 2, 120.0).report;
@@ -160,7 +153,7 @@ TEST(PYAtDepths, ApiSandPointsFollowThePublishedFormulas) {
 // A requested depth above the ground surface: the non-fatal error block, a
 // "Line 7" record with no points, and no curve at any depth.
 TEST(PYAtDepths, ADepthAboveTheGroundSurfaceIsInputError23) {
-    Set_Up_Clay_Over(kSandCode);
+    Set_Up_Clay_Over(kSand);
     g.pd.XGround = 24.0;
     Request_Depths({60.0, 12.0});
     const Output out = Run_At_Depths();
@@ -178,7 +171,7 @@ TEST(PYAtDepths, ADepthAboveTheGroundSurfaceIsInputError23) {
 }
 
 TEST(PYAtDepths, ADepthAtTheGroundSurfaceIsAccepted) {
-    Set_Up_Clay_Over(kSandCode);
+    Set_Up_Clay_Over(kSand);
     Request_Depths({0.0});
     const Output out = Run_At_Depths();
     EXPECT_EQ(out.state, 0);
@@ -189,7 +182,7 @@ TEST(PYAtDepths, ADepthAtTheGroundSurfaceIsAccepted) {
 // this stage falls to the deepest layer, whose profile ends at the tip: the
 // profile lookup stops the run with its input error, never a curve made up.
 TEST(PYAtDepths, ADepthBelowTheTipStopsInTheProfileLookup) {
-    Set_Up_Clay_Over(kSandCode);
+    Set_Up_Clay_Over(kSand);
     Request_Depths({500.0});
     const Output out = Run_At_Depths();
     EXPECT_GT(out.state, 100);
@@ -199,7 +192,7 @@ TEST(PYAtDepths, ADepthBelowTheTipStopsInTheProfileLookup) {
 
 // A model code without p-y curves writes no curve block, only the empty lines.
 TEST(PYAtDepths, AModelWithoutCurvesWritesOnlyTheEmptyLines) {
-    Set_Up_Clay_Over(kFrozenSoilCode);
+    Set_Up_Clay_Over(kFrzSoil);
     Request_Depths({240.0, 300.0});
     const Output out = Run_At_Depths();
     EXPECT_EQ(out.state, 0);
@@ -210,7 +203,7 @@ TEST(PYAtDepths, AModelWithoutCurvesWritesOnlyTheEmptyLines) {
 // A rock layer's curve at a requested depth is the one its criterion writes
 // for that depth by itself (weak rock: RQD and k_rm from the profile).
 TEST(PYAtDepths, ARockLayerReportsTheCurveOfItsCriterion) {
-    Set_Up_Clay_Over(kWeakRockCode);
+    Set_Up_Clay_Over(kWeakRock);
     Set_Column(g.pd.rd_ProfileRQD, 2, 50.0, 50.0);
     Set_Column(g.pd.rd_ProfileEps50, 2, 0.0005, 0.0005);
     g.pd.rd_LayerKTop(2) = g.pd.rd_LayerKBottom(2) = 100000.0;

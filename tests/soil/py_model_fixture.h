@@ -129,6 +129,17 @@ inline int Stop_State(F f) {
     return tarvex::g.err.i_ErrorState;
 }
 
+// Runs model routine f over layer k expecting it to stop with error state
+// `state` after writing `block` to the runtime message file and at the head of
+// the report (where the stop lines follow it); name tells the case apart.
+template <class F>
+inline void Expect_Layer_Stop(F f, int k, int state, const std::string& block, const std::string& name = "") {
+    Captured report(tarvex::g_Out.report), msg(tarvex::g_Out.msg);
+    EXPECT_EQ(Stop_State([&] { Run_Layer(f, k); }), state) << name;
+    EXPECT_EQ(msg.text(), block) << name;
+    EXPECT_EQ(report.text().substr(0, block.size()), block) << name;
+}
+
 // True when text holds line as one whole line.
 inline bool Has_Line(const std::string& text, const std::string& line) {
     for (const auto& l : Lines(text))
