@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include "engine/errors.h"
 #include "engine/store.h"
 #include "solver/solver.h"
 #include "support/captured.h"
@@ -37,6 +38,17 @@ inline void Set_Up_Pile(const PileSetup& p) {
         g.nodes.Es(i) = p.Es;
     }
     g.sol.i_LoadCase = 1;
+}
+
+// Runs one stage of the engine: the error state that stopped the run, or 0 if it went on.
+template <class Stage>
+int Error_State_Of(Stage stage) {
+    try {
+        stage();
+    } catch (const tarvex::EngineStop&) {
+        return tarvex::g.err.i_ErrorState;
+    }
+    return 0;
 }
 
 inline void Set_Head(int type, double v1, double v2, double P = 0.0) {
