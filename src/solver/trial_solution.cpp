@@ -1,8 +1,6 @@
 // Trial solutions of the pile-length study and the pile-head stiffness matrix.
 #include "solver/trial_solution.h"
 
-#include <cmath>
-
 #include "engine/store.h"
 #include "output/report_lines.h"
 #include "solver/pile_nodes.h"
