@@ -38,7 +38,9 @@ void Put_Iteration_Values(Channel& ch, std::string_view top_label) {
     End(ch);
 }
 
-void Write_Iteration_Line(int j, int it) {
+// Iteration it of the load case being solved in the runtime message file, and in the report for the last five.
+void Write_Iteration_Line(int it) {
+    const int j = g.sol.i_LoadCase;
     Channel& msg = g_Out.msg;
     if (msg.open) End(msg);
     Put(msg, "Analysis Case ");
@@ -100,6 +102,12 @@ void Write_Iteration_Line(int j, int it) {
     Stop_With_Error(Error_Code(200 + kExcessDeflectionRuntimeError), 200 + kExcessDeflectionRuntimeError);
 }
 
+void Update_Stiffness() {
+    SolutionState& s = g.sol;
+    s.i_ThrustIndex = Find_Thrust_Index(s.rd_ThrustLoad);
+    Update_Nodal_EI(s.i_ThrustIndex, s.rd_ThrustLoad);
+}
+
 }  // namespace
 
 void Clear_Running_Maxima() {
@@ -109,46 +117,41 @@ void Clear_Running_Maxima() {
     s.rd_MaxStress = 0.0;
 }
 
-bool Nonlinear_EI() { return Uses_Section_Tables(g.pd.ICOM); }
-
-void Set_Thrust_Load() {
-    SolutionState& s = g.sol;
-    s.rd_ThrustLoad = g.pd.IUNITS == kUnitsUS ? s.rd_AxialLoad * kKipsPerPound : s.rd_AxialLoad;
-}
-
-void Update_Stiffness() {
-    SolutionState& s = g.sol;
-    s.i_ThrustIndex = Find_Thrust_Index(s.rd_ThrustLoad);
-    Update_Nodal_EI(s.i_ThrustIndex, s.rd_ThrustLoad);
-}
-
-void Solve_Load_Case(int j) {
+IterationEnd Iterate_Solutions(void (*iteration_line)(int it)) {
     const ProblemData& pd = g.pd;
     SolutionState& s = g.sol;
-    s.i_LoadCase = j;
-    s.b_Converged = kFalse;
-    s.i_DeferredErrorState = 0;
-
     Vuggy_Limestone_Prepass();
-    const bool nonlinear_ei = Nonlinear_EI();
-    Set_Thrust_Load();
+    const bool nonlinear_ei = Uses_Section_Tables(pd.ICOM);
+    s.rd_ThrustLoad = pd.IUNITS == kUnitsUS ? s.rd_AxialLoad * kKipsPerPound : s.rd_AxialLoad;
     if (nonlinear_ei) Update_Stiffness();
 
     for (int it = 1; it <= pd.i_MaxIterations; ++it) {
         s.i_Iteration = it;
         Clear_Running_Maxima();
         Solve_FD_System(it);
-        if (std::isnan(g.nodes.y(1)) || std::isnan(s.rd_dYmax)) Not_A_Number_Error(it);
-        Write_Iteration_Line(j, it);
-        if (pd.rd_ConvergenceTol >= s.rd_dYmax && it >= kFirstConvergenceIteration) {
-            s.b_Converged = kTrue;
-            break;
-        }
+        if (std::isnan(g.nodes.y(1)) || std::isnan(s.rd_dYmax)) return IterationEnd::kNotANumber;
+        if (iteration_line) iteration_line(it);
+        if (pd.rd_ConvergenceTol >= s.rd_dYmax && it >= kFirstConvergenceIteration) return IterationEnd::kConverged;
         if (s.rd_dYmax > pd.rd_ConvergenceTol && it >= kFirstDeflectionTestIteration &&
             std::fabs(g.nodes.y(1)) >= pd.rd_MaxDeflection)
-            Excess_Deflection_Error();
+            return IterationEnd::kExcessDeflection;
         Dispatch_PY_Layers();
         if (nonlinear_ei) Update_Stiffness();
+    }
+    return IterationEnd::kNotConverged;
+}
+
+void Solve_Load_Case(int j) {
+    SolutionState& s = g.sol;
+    s.i_LoadCase = j;
+    s.b_Converged = kFalse;
+    s.i_DeferredErrorState = 0;
+
+    switch (Iterate_Solutions(Write_Iteration_Line)) {
+        case IterationEnd::kNotANumber: Not_A_Number_Error(s.i_Iteration);
+        case IterationEnd::kExcessDeflection: Excess_Deflection_Error();
+        case IterationEnd::kConverged: s.b_Converged = kTrue; break;
+        case IterationEnd::kNotConverged: break;
     }
 
     if (!on(s.b_Converged)) {

@@ -53,12 +53,19 @@ double EI_From_Table(int i, int s, int t);
 // Index of the thrust-list interval that holds the axial thrust P.
 int Find_Thrust_Index(double P);
 
-// The bending stiffness follows the moment-curvature tables (pile-response mode).
-bool Nonlinear_EI();
-// rd_ThrustLoad: the axial load P in thrust-list units (kips or kN).
-void Set_Thrust_Load();
-// EI of the nodes with a table at the thrust index of rd_ThrustLoad.
-void Update_Stiffness();
+// How the nonlinear iteration of the head conditions in force ended.
+enum class IterationEnd {
+    kConverged,         // met the convergence test (iteration 6 or later)
+    kExcessDeflection,  // still changing from iteration 11 on with the head beyond the deflection limit
+    kNotANumber,        // the head deflection or the largest change in deflection is not a number
+    kNotConverged,      // reached the iteration limit
+};
+// The nonlinear iteration: linear solutions with secant soil moduli (and
+// bending stiffnesses) from the current set-up; after every solution that is a
+// number, iteration_line (when given) reports iteration it. g.sol.i_Iteration
+// holds the last iteration.
+IterationEnd Iterate_Solutions(void (*iteration_line)(int it));
+
 // Clears the running maxima of a pass over the nodes.
 void Clear_Running_Maxima();
 

@@ -41,12 +41,6 @@ double Base_Load(double value, double us, double si) {
     }
 }
 
-// Pads the open line of ch so that the next text starts at column col.
-void Tab_To(Channel& ch, int col) {
-    ch.line.resize(size_t(col - 1), ' ');
-    ch.open = true;
-}
-
 void Put_Trial_Values(Channel& ch, std::string_view top_label) {
     Put(ch, top_label);
     Put(ch, Edit_E(g.nodes.y(1), 12, 4));
@@ -59,16 +53,13 @@ void Put_Trial_Values(Channel& ch, std::string_view top_label) {
 void Trial_Iteration_Line(int m) {
     Channel& msg = g_Out.msg;
     if (msg.open) End(msg);
-    Put(msg, "Analysis Case " + Int_Text(g.drv.i_CurrentLoadCase) + ",");
-    Tab_To(msg, 20);
-    Put(msg, "Iteration " + Int_Text(m) + ",");
-    Tab_To(msg, 36);
+    Put(msg, Fixed("Analysis Case " + Int_Text(g.drv.i_CurrentLoadCase) + ",", 19) +
+                 Fixed("Iteration " + Int_Text(m) + ",", 16));
     Put_Trial_Values(msg, "Y(top) = ");
     if (m <= g.pd.i_MaxIterations - 5) return;
     Channel& rep = g_Out.report;
     if (rep.open) End(rep);
-    Put(rep, "Iteration " + Int_Text(m) + ",");
-    Tab_To(rep, 16);
+    Put(rep, Fixed("Iteration " + Int_Text(m) + ",", 15));
     Put_Trial_Values(rep, " Y(top) = ");
 }
 

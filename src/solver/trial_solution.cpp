@@ -1,8 +1,6 @@
 // Trial solutions of the pile-length study and the pile-head stiffness matrix.
 #include "solver/trial_solution.h"
 
-#include <cmath>
-
 #include "engine/store.h"
 #include "output/report_lines.h"
 #include "solver/pile_nodes.h"
@@ -11,8 +9,6 @@
 namespace tarvex {
 
 constexpr int kNotANumberRuntimeError = 28;
-constexpr int kFirstConvergenceIteration = 6;   // iterations 1 to 5 never converge
-constexpr int kFirstDeflectionTestIteration = 11;
 
 namespace {
 
@@ -25,26 +21,13 @@ namespace {
     Raise_Error(200 + kNotANumberRuntimeError);
 }
 
+// The nonlinear iteration of a load case; only a deflection that is not a number ends the run.
 TrialOutcome Iterate_Trial(void (*iteration_line)(int m)) {
-    const ProblemData& pd = g.pd;
-    SolutionState& s = g.sol;
-    const double& y1 = g.nodes.y(1);
-    Vuggy_Limestone_Prepass();
-    const bool nonlinear_ei = Nonlinear_EI();
-    Set_Thrust_Load();
-    if (nonlinear_ei) Update_Stiffness();
-    for (int m = 1; m <= pd.i_MaxIterations; ++m) {
-        s.i_Iteration = m;
-        Clear_Running_Maxima();
-        Solve_FD_System(m);
-        if (std::isnan(y1) || std::isnan(s.rd_dYmax)) Trial_Not_A_Number(m);
-        if (iteration_line) iteration_line(m);
-        if (s.rd_dYmax <= pd.rd_ConvergenceTol && m >= kFirstConvergenceIteration) return TrialOutcome::kConverged;
-        if (s.rd_dYmax > pd.rd_ConvergenceTol && m >= kFirstDeflectionTestIteration &&
-            std::fabs(y1) >= pd.rd_MaxDeflection)
-            return TrialOutcome::kExcessDeflection;
-        Dispatch_PY_Layers();
-        if (nonlinear_ei) Update_Stiffness();
+    switch (Iterate_Solutions(iteration_line)) {
+        case IterationEnd::kNotANumber: Trial_Not_A_Number(g.sol.i_Iteration);
+        case IterationEnd::kConverged: return TrialOutcome::kConverged;
+        case IterationEnd::kExcessDeflection: return TrialOutcome::kExcessDeflection;
+        case IterationEnd::kNotConverged: break;
     }
     return TrialOutcome::kNotConverged;
 }

@@ -16,6 +16,7 @@
 #include "solver/pile_nodes.h"
 #include "support/captured.h"
 #include "support/run_dir.h"
+#include "support/uniform_pile.h"
 
 namespace tarvex_test {
 
@@ -28,34 +29,7 @@ struct SoilPile {
 
 // Reset store, units, one elastic section, nodes at xa = xv = (i - 1) h.
 inline void Set_Up_Soil_Pile(const SoilPile& p) {
-    using namespace tarvex;
-    Reset_Store();
-    Set_Unit_Labels(p.units);
-    ProblemData& pd = g.pd;
-    pd.IUNITS = p.units;
-    pd.ICOM = 3;
-    pd.i_NumIncrements = p.increments;
-    pd.rd_PileLength = p.length;
-    pd.i_NumSections = 1;
-    pd.i_NumPilePoints = 2;
-    for (int j = 1; j <= 2; ++j) {
-        pd.rd_PilePointX(j) = j == 1 ? 0.0 : p.length;
-        pd.rd_PilePointDiam(j) = p.width;
-        pd.rd_PilePointI(j) = 1.0E4;
-        pd.rd_PilePointE(j) = 3.0E7;
-        pd.rd_PilePointArea(j) = 100.0;
-    }
-    PileNode& nd = g.nodes;
-    const int n = p.increments + 1;
-    nd.i_NumNodes = n;
-    nd.rd_IncrementLength = p.length / p.increments;
-    for (int i = 1; i <= n; ++i) {
-        nd.xa(i) = (i - 1) * nd.rd_IncrementLength;
-        nd.xv(i) = nd.xa(i);
-        nd.i_NodeSection(i) = 1;
-    }
-    nd.xa(n) = p.length;
-    nd.xv(n) = p.length;
+    Set_Up_Uniform_Pile({p.units, p.length, p.increments, p.width, 1.0E4, 3.0E7, 100.0});
 }
 
 // Appends a layer of the given model between depths top and bottom; returns its index.

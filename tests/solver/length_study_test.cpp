@@ -48,14 +48,7 @@ void Set_Up_Study(int type, double c1, double c2, const PileSetup& pile = PileSe
     pd.b_ComputeYvsL(1) = kTrue;
 }
 
-int Run_Study(int j = 1) {
-    try {
-        Compute_Deflection_Vs_Length(j);
-    } catch (const EngineStop&) {
-        return g.err.i_ErrorState;
-    }
-    return 0;
-}
+int Run_Study(int j = 1) { return Error_State_Of([j] { Compute_Deflection_Vs_Length(j); }); }
 
 std::string Study_Heading() {
     return "\n\n" + std::string(80, '-') + "\n" + std::string(12, ' ') +

@@ -18,14 +18,7 @@ namespace {
 using namespace tarvex;
 
 // Runs load case 1 and returns the error state (0 when it returns normally).
-int Run_Case() {
-    try {
-        Solve_Load_Case(1);
-    } catch (const EngineStop&) {
-        return g.err.i_ErrorState;
-    }
-    return 0;
-}
+int Run_Case() { return Error_State_Of([] { Solve_Load_Case(1); }); }
 
 std::string E12(double x) { return Edit_E(x, 12, 4); }
 
@@ -222,13 +215,7 @@ TEST(LoadCase, NoConvergenceUnderGivenDeflectionAndMomentWaitsForTheCaseReport) 
     EXPECT_EQ(Run_Case(), 0);
     EXPECT_EQ(g.sol.i_DeferredErrorState, 210);
     EXPECT_EQ(g.err.i_ErrorState, 0);
-    int state = 0;
-    try {
-        Raise_Deferred_Error();
-    } catch (const EngineStop&) {
-        state = g.err.i_ErrorState;
-    }
-    EXPECT_EQ(state, 210);
+    EXPECT_EQ(Error_State_Of(Raise_Deferred_Error), 210);
     EXPECT_NE(report.text().find("  ****  Runtime Error No. 10  ****  "), std::string::npos);
 }
 

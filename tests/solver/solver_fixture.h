@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include "engine/errors.h"
 #include "engine/store.h"
 #include "solver/solver.h"
 #include "support/captured.h"
+#include "support/uniform_pile.h"
 
 namespace tarvex_test {
 
@@ -24,40 +26,29 @@ struct PileSetup {
 // no soil layers (the soil moduli stay as set, so the problem is linear).
 inline void Set_Up_Pile(const PileSetup& p) {
     using namespace tarvex;
-    Reset_Store();
-    Set_Unit_Labels(kUnitsUS);
+    const double I = p.width * p.width * p.width * p.width / 12.0;
+    Set_Up_Uniform_Pile({kUnitsUS, p.length, p.increments, p.width, I, p.EI / I, p.area});
     ProblemData& pd = g.pd;
-    pd.IUNITS = kUnitsUS;
-    pd.ICOM = 3;
     pd.i_MaxIterations = 100;
     pd.rd_ConvergenceTol = 1.0E-5;
     pd.rd_MaxDeflection = 100.0;
-    pd.i_NumIncrements = p.increments;
-    pd.rd_PileLength = p.length;
-    pd.i_NumSections = 1;
     pd.Section(1).i_SectionType = kElasticPile;
-    pd.i_NumPilePoints = 2;
-    const double I = p.width * p.width * p.width * p.width / 12.0;
-    for (int j = 1; j <= 2; ++j) {
-        pd.rd_PilePointX(j) = j == 1 ? 0.0 : p.length;
-        pd.rd_PilePointDiam(j) = p.width;
-        pd.rd_PilePointI(j) = I;
-        pd.rd_PilePointE(j) = p.EI / I;
-        pd.rd_PilePointArea(j) = p.area;
+    for (int i = 1; i <= g.nodes.i_NumNodes; ++i) {
+        g.nodes.EI(i) = p.EI;
+        g.nodes.Es(i) = p.Es;
     }
-    PileNode& nd = g.nodes;
-    const int n = p.increments + 1;
-    nd.i_NumNodes = n;
-    nd.rd_IncrementLength = p.length / p.increments;
-    for (int i = 1; i <= n; ++i) {
-        nd.xa(i) = (i - 1) * nd.rd_IncrementLength;
-        nd.xv(i) = nd.xa(i);
-        nd.i_NodeSection(i) = 1;
-        nd.EI(i) = p.EI;
-        nd.Es(i) = p.Es;
-    }
-    nd.xa(n) = p.length;
     g.sol.i_LoadCase = 1;
+}
+
+// Runs one stage of the engine: the error state that stopped the run, or 0 if it went on.
+template <class Stage>
+int Error_State_Of(Stage stage) {
+    try {
+        stage();
+    } catch (const tarvex::EngineStop&) {
+        return tarvex::g.err.i_ErrorState;
+    }
+    return 0;
 }
 
 inline void Set_Head(int type, double v1, double v2, double P = 0.0) {

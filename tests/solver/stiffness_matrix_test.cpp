@@ -36,14 +36,7 @@ void Set_Up_Long_Pile(double V, double M, int units = kUnitsUS) {
     g.pd.rd_LoadCond2(1) = M;
 }
 
-int Run_Matrix() {
-    try {
-        Compute_Stiffness_Matrix();
-    } catch (const EngineStop&) {
-        return g.err.i_ErrorState;
-    }
-    return 0;
-}
+int Run_Matrix() { return Error_State_Of(Compute_Stiffness_Matrix); }
 
 double Fraction(int j) { return j == 1 ? 0.10000000149011612 : std::log10(double(j)); }
 
@@ -218,13 +211,7 @@ TEST(StiffnessMatrix, AHeadThatDidNotMoveIsRuntimeError50) {
     }
     g.rep.rd_CaseTopY(3) = 0.0;
     Captured report(g_Out.report), plot(g_Out.plot), msg(g_Out.msg);
-    int state = 0;
-    try {
-        Write_Stiffness_Matrix();
-    } catch (const EngineStop&) {
-        state = g.err.i_ErrorState;
-    }
-    EXPECT_EQ(state, 250);
+    EXPECT_EQ(Error_State_Of(Write_Stiffness_Matrix), 250);
     EXPECT_NE(report.text().find("**** Runtime Error No. 50 ****\n\nProblem:  The pile-head stiffness matrix cannot be computed.\n"
                                  "          The pile head did not move in stiffness trial 3.\n"),
               std::string::npos);
