@@ -26,8 +26,6 @@ namespace tarvex_host {
 
 namespace {
 
-constexpr int kExitNormal = 0;
-constexpr int kExitError = 1;
 constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as a shell reports an interrupted command
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
