@@ -26,8 +26,6 @@ namespace tarvex_host {
 
 namespace {
 
-constexpr int kExitNormal = 0;
-constexpr int kExitError = 1;
 constexpr int kExitInterrupted = 130;  // 128 + SIGINT, as a shell reports an interrupted command
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 constexpr auto kProgressInterval = std::chrono::milliseconds(200);
@@ -36,7 +34,7 @@ volatile sig_atomic_t g_stop_signal = 0;
 
 extern "C" void On_Stop_Signal(int signo) { g_stop_signal = signo; }
 
-enum class State { Pending, Running, Done, Failed, Interrupted, NotRun };
+enum class State { Pending, Running, Done, Failed, Interrupted };  // Pending at the end: not run
 
 struct Job {
     const BatchInput* in = nullptr;
@@ -191,7 +189,7 @@ void Print_Table(const std::vector<Job>& jobs) {
         } else if (j.state == State::Failed) {
             ++errors;
         } else {
-            if (j.state == State::NotRun || j.state == State::Pending) r.meaning = "Not run: interrupted.";
+            if (j.state == State::Pending) r.meaning = "Not run: interrupted.";
             ++unfinished;
         }
         rows.push_back(r);
@@ -270,8 +268,6 @@ int Run_Batch(const std::vector<BatchInput>& inputs, int max_jobs) {
         std::this_thread::sleep_for(kPollInterval);
     }
     if (progress) std::cerr << "\r\033[K" << std::flush;
-    for (Job& j : jobs)
-        if (j.state == State::Pending) j.state = State::NotRun;
     for (int i = 0; i < 3; ++i) sigaction(stop_signals[i], &old[i], nullptr);
 
     Print_Table(jobs);

@@ -36,10 +36,7 @@ using namespace tarvex_host;
 
 namespace {
 
-constexpr int kExitNormal = 0;
-constexpr int kExitError = 1;
 constexpr int kExitUsage = 2;
-constexpr int kInterfaceVersion = 6030;
 
 const char* kHelp =
     "Usage: tarvex run INPUT [--out DIR]\n"

@@ -33,7 +33,7 @@ int Run_Child(const fs::path& scratch, const fs::path& out_dir, const fs::path& 
         std::cerr << "cannot enter " << scratch.string() << ": " << std::strerror(errno) << "\n";
         return 3;
     }
-    const int32_t rc = TGO(6030);
+    const int32_t rc = TGO(kInterfaceVersion);
     std::fflush(stdout);
 
     // An interrupt from here on waits until the outputs are in place.

@@ -10,6 +10,11 @@
 namespace tarvex_host {
 
 constexpr size_t kMaxPath = 256;  // characters the engine reads of a NAMES.DAT line
+constexpr int32_t kInterfaceVersion = 6030;  // the interface version the host passes to TGO
+
+// Exit status of the command.
+constexpr int kExitNormal = 0;  // every run ended normally, with or without warnings
+constexpr int kExitError = 1;   // a run stopped on an error
 
 // NAME.out (output report), NAME.plt (plot output file), NAME.msg (runtime
 // messages), where NAME is the input's file name without its extension.

@@ -56,17 +56,19 @@ int Count_Distinct_Warnings() {
 std::string Input_Error_Heading(int n) { return "**** Input Data Error No. " + Int_Text(n) + " ****"; }
 std::string Runtime_Error_Heading(int n) { return "**** Runtime Error No. " + Int_Text(n) + " ****"; }
 
+void Write_Error_Lines(Channel& ch, std::string_view heading, std::initializer_list<std::string_view> body,
+                       int blank_before) {
+    if (ch.open) End(ch);
+    Blank_Lines(ch, blank_before);
+    Put_Line(ch, heading);
+    Blank_Lines(ch, 1);
+    for (auto line : body) Put_Line(ch, line);
+}
+
 void Write_Error_Block(std::string_view heading, std::initializer_list<std::string_view> body,
                        bool to_msg, int blank_before) {
-    auto write = [&](Channel& ch) {
-        if (ch.open) End(ch);
-        Blank_Lines(ch, blank_before);
-        Put_Line(ch, heading);
-        Blank_Lines(ch, 1);
-        for (auto line : body) Put_Line(ch, line);
-    };
-    write(g_Out.report);
-    if (to_msg) write(g_Out.msg);
+    Write_Error_Lines(g_Out.report, heading, body, blank_before);
+    if (to_msg) Write_Error_Lines(g_Out.msg, heading, body, blank_before);
 }
 
 }  // namespace tarvex

@@ -6,12 +6,15 @@
 // runs the end of the run. The first error ends the run.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
 #include "engine/checked_array.h"
 
 namespace tarvex {
+
+struct Channel;
 
 constexpr int kMaxWarningNumber = 4000;  // tallies cover warnings -1 .. -4000
 constexpr int kMaxWarningTally = 4000;   // a tally stays at this value
@@ -42,6 +45,9 @@ void Write_Warning_Summary();
 // report and, when to_msg, also to the runtime message file.
 void Write_Error_Block(std::string_view heading, std::initializer_list<std::string_view> body,
                        bool to_msg, int blank_before = 2);
+// The same block on one channel, where the two files word it differently.
+void Write_Error_Lines(Channel& ch, std::string_view heading, std::initializer_list<std::string_view> body,
+                       int blank_before);
 std::string Input_Error_Heading(int n);    // "**** Input Data Error No. n ****"
 std::string Runtime_Error_Heading(int n);  // "**** Runtime Error No. n ****"
 

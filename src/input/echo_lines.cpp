@@ -32,9 +32,4 @@ std::string Unit_Force_Per_Power(int p) {
     return Unit_Force() + "/" + (p == 1 ? Unit_Length() : Unit_Power(p));
 }
 
-void Input_Check_Error(int n, std::initializer_list<std::string_view> body, int blank_before) {
-    Write_Error_Block(Input_Error_Heading(n), body, true, blank_before);
-    Stop_With_Error(Error_Code(100 + n), 100 + n);
-}
-
 }  // namespace tarvex

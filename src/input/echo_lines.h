@@ -1,8 +1,7 @@
 // Report lines of the input echo: labelled values with "= " at column 56,
-// framed block headings, and the input error blocks of the cross-checks.
+// framed block headings and the unit texts of the echo.
 #pragma once
 
-#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -27,9 +26,5 @@ std::string Unit_Force();     // ForceLabel trimmed
 std::string Unit_Moment();    // length "-" force
 std::string Unit_Power(int p);           // length "^" p
 std::string Unit_Force_Per_Power(int p); // force "/" length ["^" p]
-
-// An input error block of the checks, written to the runtime message file and
-// the output report after `blank_before` empty lines; then the input error n.
-[[noreturn]] void Input_Check_Error(int n, std::initializer_list<std::string_view> body, int blank_before);
 
 }  // namespace tarvex

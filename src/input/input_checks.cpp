@@ -8,6 +8,7 @@
 #include "engine/store.h"
 #include "input/echo_blocks.h"
 #include "input/echo_lines.h"
+#include "input/input_errors.h"
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 

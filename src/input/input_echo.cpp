@@ -22,12 +22,6 @@ constexpr double kResetToleranceOther = 2.5400000325248584E-8;  // 2.54E-8 m, si
 
 void Message(std::string_view text) { Put_Line(g_Out.msg, text); }
 
-// The text padded with blanks so that the next piece starts at column `column`.
-std::string To_Column(std::string text, int column) {
-    if (int(text.size()) < column - 1) text.resize(size_t(column - 1), ' ');
-    return text;
-}
-
 std::string Depth_Unit() { return std::string(g.units.DepthLabel.view()); }
 
 void Echo_Title() {
@@ -154,7 +148,7 @@ void Echo_Pile_Geometry() {
     // Rows: the point in 5 characters, its depth in 15 and its width in 20 (3 and 4 decimals).
     Report_Line("Point         Depth              Pile   ");
     Report_Line("                X              Diameter ");
-    Report_Line(To_Column(To_Column("", 17) + Depth_Unit(), 35) + std::string(g.units.LengthLabel.view()));
+    Report_Line(Tab_To(Tab_To("", 17) + Depth_Unit(), 35) + std::string(g.units.LengthLabel.view()));
     Report_Line("-----       ---------        -----------");
     for (int k = 1; k <= pd.i_NumPilePoints && k <= kMaxPilePoints; ++k)
         Report_Line(Edit_I(k, 5) + Edit_F(pd.rd_PilePointX(k), 15, 3) + Edit_F(pd.rd_PilePointDiam(k), 20, 4));
@@ -200,7 +194,7 @@ void Echo_Soil_Movements() {
     Report_Line("Profile of soil movement with depth defined using " + Int_Text(pd.i_NumSoilMovePts) + " points");
     Report_Blank_Lines(1);
     Report_Line("Point       Depth X     Soil Movement");
-    Report_Line(To_Column(To_Column(" No.", 16) + Depth_Unit(), 31) +
+    Report_Line(Tab_To(Tab_To(" No.", 16) + Depth_Unit(), 31) +
                 std::string(g.units.LengthLabel.view().substr(0, 2)));
     Report_Line("-----     ----------    -------------");
     for (int i = 1; i <= pd.i_NumSoilMovePts && i <= kMaxSoilMovePts; ++i)
@@ -231,7 +225,7 @@ void Echo_Distributed_Loads() {
     Report_Line("Distributed lateral load intensity defined using " + Int_Text(pd.i_NumDistLoadPts) + " points");
     Report_Blank_Lines(1);
     Report_Line("Point           Depth X            Dist. Load");
-    Report_Line(To_Column(To_Column(" No.", 20) + Unit_Length(), 38) + Unit_Force_Per_Length());
+    Report_Line(Tab_To(Tab_To(" No.", 20) + Unit_Length(), 38) + Unit_Force_Per_Length());
     Report_Line("-----          ----------          ----------");
     for (int i = 1; i <= pd.i_NumDistLoadPts && i <= kMaxDistLoadPts; ++i)
         Report_Line(Edit_I(i, 3) + Edit_F(pd.rd_DistLoadDepth(i), 20, 3) + Edit_F(pd.rd_DistLoad(i), 20, 3));
@@ -244,7 +238,7 @@ void Echo_Tip_Shear_Curve() {
     Echo_Heading(2, 22, "Shear Resistance Curve at Pile Tip ");
     Report_Blank_Lines(1);
     Report_Line("Point     Displacement     Tip Shear Force");
-    Report_Line(To_Column(To_Column(" No.", 16) + Fixed(Unit_Length(), 2), 36) +
+    Report_Line(Tab_To(Tab_To(" No.", 16) + Fixed(Unit_Length(), 2), 36) +
                 std::string(g.units.ForceLabel.view()));
     Report_Line("-----     ------------     ---------------");
     for (int i = 1; i <= pd.i_NumTipShearPts && i <= kMaxTipShearPts; ++i)
@@ -263,7 +257,7 @@ void Echo_PY_Output_Depths() {
     Report_Line("(Note that these curves are independent from the curves used at nodal point depths)");
     Report_Blank_Lines(2);
     Report_Line("Depth      Depth Below Pile Head      Depth Below Ground Surface");
-    Report_Line(To_Column(To_Column(" No.", 22) + Depth_Unit(), 49) + Depth_Unit());
+    Report_Line(Tab_To(Tab_To(" No.", 22) + Depth_Unit(), 49) + Depth_Unit());
     Report_Line("-----      ---------------------      --------------------------");
     for (int k = 1; k <= pd.i_NumPYOutDepths; ++k)
         Report_Line(Edit_I(k, 3) + Edit_F(pd.rd_PYOutDepth(k), 22, 3) +

@@ -16,6 +16,11 @@ std::string Line_Text() { return "line " + Int_Text(g_Input.line_number) + " of 
 
 void Stop_Input_Error(int n) { Stop_With_Error(Error_Code(100 + n), 100 + n); }
 
+void Input_Check_Error(int n, std::initializer_list<std::string_view> body, int blank_before) {
+    Write_Error_Block(Input_Error_Heading(n), body, true, blank_before);
+    Stop_Input_Error(n);
+}
+
 void Value_Type_Error(std::string_view value, std::string_view what) {
     Write_Error_Block(Input_Error_Heading(kValueTypeError),
                       {"Problem:  The value \"" + std::string(value) + "\" on " + Line_Text() +

@@ -3,6 +3,7 @@
 // a fixed capacity and a code outside its range. Each block names the line.
 #pragma once
 
+#include <initializer_list>
 #include <string_view>
 
 namespace tarvex {
@@ -16,6 +17,9 @@ constexpr int kBarPatternError = 79;     // a bar pattern line that is neither k
 
 // Ends the run with input error n (code "INPnnnnn") after its block was written.
 [[noreturn]] void Stop_Input_Error(int n);
+// Writes the block of input error n to the output report and the runtime
+// message file after `blank_before` empty lines, then ends the run with it.
+[[noreturn]] void Input_Check_Error(int n, std::initializer_list<std::string_view> body, int blank_before = 0);
 
 // The value text on the current line cannot be read as `what` ("an integer", "a real number").
 [[noreturn]] void Value_Type_Error(std::string_view value, std::string_view what);

@@ -120,24 +120,23 @@ void Read_PY_Output_Depths() {
 struct SectionKeyword {
     const char* keyword;
     void (*read)();
-    const char* section;  // the section it opens, named in the error blocks
 };
 
 constexpr SectionKeyword kSectionKeywords[] = {
-    {"TITLE", Read_Title, "TITLE"},
-    {"OPTIONS", Read_Options, "OPTIONS"},
-    {"SECTIONS", Read_Sections, "SECTIONS"},
-    {"AXIAL THRUST LOADS", Read_Axial_Thrust_Loads, "AXIAL THRUST LOADS"},
-    {"SOIL LAYERS", Read_Soil_Layers, "SOIL LAYERS"},
-    {"TIP SHEAR", Read_Tip_Shear, "TIP SHEAR"},
-    {"PILE BATTER AND SLOPE", Read_Batter_And_Slope, "PILE BATTER AND SLOPE"},
-    {"GROUPEFF", Read_PY_Multipliers, "GROUPEFF"},
-    {"GROUP EFFECT FACTORS", Read_PY_Multipliers, "GROUP EFFECT FACTORS"},
-    {"LRFD LOADS", Read_LRFD_Loads, "LRFD LOADS"},
-    {"LRFD FACTORS AND CASES", Read_LRFD_Combinations, "LRFD FACTORS AND CASES"},
-    {"LOADING", Read_Pile_Head_Loading, "LOADING"},
-    {"SOIL MOVEMENTS", Read_Soil_Movements, "SOIL MOVEMENTS"},
-    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths, "DEPTHS OF PRINTED P-Y CURVES"},
+    {"TITLE", Read_Title},
+    {"OPTIONS", Read_Options},
+    {"SECTIONS", Read_Sections},
+    {"AXIAL THRUST LOADS", Read_Axial_Thrust_Loads},
+    {"SOIL LAYERS", Read_Soil_Layers},
+    {"TIP SHEAR", Read_Tip_Shear},
+    {"PILE BATTER AND SLOPE", Read_Batter_And_Slope},
+    {"GROUPEFF", Read_PY_Multipliers},
+    {"GROUP EFFECT FACTORS", Read_PY_Multipliers},
+    {"LRFD LOADS", Read_LRFD_Loads},
+    {"LRFD FACTORS AND CASES", Read_LRFD_Combinations},
+    {"LOADING", Read_Pile_Head_Loading},
+    {"SOIL MOVEMENTS", Read_Soil_Movements},
+    {"DEPTHS OF PRINTED P-Y CURVES", Read_PY_Output_Depths},
 };
 constexpr int kNumSectionKeywords = int(sizeof(kSectionKeywords) / sizeof(kSectionKeywords[0]));
 
@@ -215,7 +214,7 @@ void Read_Keyword_Input_File() {
         for (const SectionKeyword& s : kSectionKeywords)
             if (keyword == s.keyword) found = &s;
         if (!found) Unrecognized_Line_Error(raw);
-        Note_Section(read, found->section);
+        Note_Section(read, found->keyword);
         found->read();
     }
     Check_Sections_Present(read);

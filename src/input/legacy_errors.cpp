@@ -1,5 +1,5 @@
 // Input errors of the earlier problem file formats: the blocks their readers
-// write, first to the runtime message file, then to the output report.
+// write to the output report and the runtime message file.
 #include "input/legacy_errors.h"
 
 #include <initializer_list>
@@ -16,24 +16,6 @@
 namespace tarvex {
 namespace {
 
-using Lines = std::initializer_list<std::string_view>;
-
-void Write_Lines(Channel& ch, int blank_before, std::string_view heading, Lines body) {
-    if (ch.open) End(ch);
-    Blank_Lines(ch, blank_before);
-    Put_Line(ch, heading);
-    Blank_Lines(ch, 1);
-    for (auto line : body) Put_Line(ch, line);
-}
-
-// The same block in both files, then the stop of input error n.
-[[noreturn]] void Stop_Legacy(int n, Lines body, int blank_before = 0) {
-    const std::string heading = Input_Error_Heading(n);
-    Write_Lines(g_Out.msg, blank_before, heading, body);
-    Write_Lines(g_Out.report, blank_before, heading, body);
-    Stop_Input_Error(n);
-}
-
 constexpr std::string_view kToleranceAdviceUS = "The recommended value for convergence tolerance is 0.00001 inches.";
 constexpr std::string_view kToleranceAdviceSI = "The recommended value for convergence tolerance is 2.54E-7 meters.";
 
@@ -47,22 +29,22 @@ int Read_Legacy_Count(int limit, std::string_view what) {
 }
 
 void Legacy_PY_Multipliers_With_User_Curves_Error() {
-    Stop_Legacy(6, {"p-y multipliers cannot be specified for use with user-specified p-y curves", "", "Solution:",
-                    "Consult the technical manual for how to compute p-y multipliers",
-                    "and adjust the user-specified p-y as needed."});
+    Input_Check_Error(6, {"p-y multipliers cannot be specified for use with user-specified p-y curves", "", "Solution:",
+                          "Consult the technical manual for how to compute p-y multipliers",
+                          "and adjust the user-specified p-y as needed."});
 }
 
 void Legacy_No_Unit_Weight_Or_User_Curves_Error(LegacyFlavour f) {
     if (f == LegacyFlavour::Tagged)
-        Stop_Legacy(7, {"Problem:  Number of points defining effective unit weight vs. depth is",
-                        "          zero and number of input p-y curves is also zero.", "",
-                        "Solution: Please input data for soil layering vs. depth, effective unit",
-                        "          weight vs. depth, and shear strength vs. depth to use internally",
-                        "          generated p-y curves."});
-    Stop_Legacy(7, {"Number of points defining effective unit weight vs. depth is zero ",
-                    "and number of input p-y curves is also zero.", "", "Solution:",
-                    "Please input data for soil layering vs. depth, effective unit",
-                    "weight vs. depth, and shear strength vs. depth to use internally", "generated p-y curves."});
+        Input_Check_Error(7, {"Problem:  Number of points defining effective unit weight vs. depth is",
+                              "          zero and number of input p-y curves is also zero.", "",
+                              "Solution: Please input data for soil layering vs. depth, effective unit",
+                              "          weight vs. depth, and shear strength vs. depth to use internally",
+                              "          generated p-y curves."});
+    Input_Check_Error(7, {"Number of points defining effective unit weight vs. depth is zero ",
+                          "and number of input p-y curves is also zero.", "", "Solution:",
+                          "Please input data for soil layering vs. depth, effective unit",
+                          "weight vs. depth, and shear strength vs. depth to use internally", "generated p-y curves."});
 }
 
 // The message file and the report word the count of this block differently.
@@ -70,11 +52,12 @@ void Legacy_Too_Many_Bars_Error(int n) {
     const std::string heading = Input_Error_Heading(26);
     const std::string count = Int_Text(n);
     auto block = [&](Channel& ch, const std::string& problem) {
-        Write_Lines(ch, 0, heading,
-                    {problem, "", "Solution: The number of rebar bars cannot exceed 100 bars.",
-                     "Reconfigure the bar layout using a smaller number of larger bars with ",
-                     "an equal area of steel and clear cover. The bending stiffness ",
-                     "is insensitive to the number of bars if more than 12 bars for an equal amount of steel."});
+        Write_Error_Lines(ch, heading,
+                          {problem, "", "Solution: The number of rebar bars cannot exceed 100 bars.",
+                           "Reconfigure the bar layout using a smaller number of larger bars with ",
+                           "an equal area of steel and clear cover. The bending stiffness ",
+                           "is insensitive to the number of bars if more than 12 bars for an equal amount of steel."},
+                          0);
     };
     block(g_Out.msg, "Problem:  Number of rebar bars input is more than 100, = " + count + ")");
     block(g_Out.report, "Problem:  Number of rebar bars input is more than 100 (= " + count + ")");
@@ -83,93 +66,93 @@ void Legacy_Too_Many_Bars_Error(int n) {
 
 void Legacy_Layer_Depths_Error(int k) {
     const std::string solution = "Solution: Correct the data for top and bottom depths of soil layer " + Int_Text(k);
-    Stop_Legacy(47,
-                {"Problem:  Depth of top of soil layer is greater than or equal to depth of ",
-                 "          bottom of soil layer.", "", solution, ""},
-                2);
+    Input_Check_Error(47,
+                      {"Problem:  Depth of top of soil layer is greater than or equal to depth of ",
+                       "          bottom of soil layer.", "", solution, ""},
+                      2);
 }
 
 void Legacy_Soil_Movement_Count_Error(int n) {
     const std::string count = "Number of lines of soil movement data = " + Int_Text(n);
-    Stop_Legacy(53, {count, "The number of lines of soil movement data cannot exceed 50", ""});
+    Input_Check_Error(53, {count, "The number of lines of soil movement data cannot exceed 50", ""});
 }
 
 void Legacy_Too_Few_Increments_Error() {
-    Stop_Legacy(55, {"Problem:  The number of pile increments is less than 40.", "",
-                     "Solution: Increase the number of pile increments to more than 40,",
-                     "          preferably 100 or more increments."});
+    Input_Check_Error(55, {"Problem:  The number of pile increments is less than 40.", "",
+                           "Solution: Increase the number of pile increments to more than 40,",
+                           "          preferably 100 or more increments."});
 }
 
 void Legacy_Too_Many_Increments_Error() {
-    Stop_Legacy(56, {"Problem:  The number of pile increments is more than 300.", "",
-                     "Solution: Limit the number of pile increments to 300 or less."});
+    Input_Check_Error(56, {"Problem:  The number of pile increments is more than 300.", "",
+                           "Solution: Limit the number of pile increments to 300 or less."});
 }
 
 void Legacy_Zero_Pile_Length_Error() {
-    Stop_Legacy(57, {"Problem:  The input value for pile length is zero.", "",
-                     "Solution: Review and correct the data for pile length."});
+    Input_Check_Error(57, {"Problem:  The input value for pile length is zero.", "",
+                           "Solution: Review and correct the data for pile length."});
 }
 
 void Legacy_Too_Many_Pile_Points_Error() {
-    Stop_Legacy(59, {"Problem:  The number of pile diameter values is more than 40.", "",
-                     "Solution: Limit the number of input values to 40 or less."});
+    Input_Check_Error(59, {"Problem:  The number of pile diameter values is more than 40.", "",
+                           "Solution: Limit the number of input values to 40 or less."});
 }
 
 void Legacy_Top_Layer_Bottom_Error() {
-    Stop_Legacy(61, {"Problem:  The depth of the bottom of the top soil layer is less than ",
-                     "          or equal to zero. This will cause the layering correction to ",
-                     "          p-y curves to generate incorrect p-y curves below the top layer.", "",
-                     "Solution: The top soil layer must extend from the ground surface to below ",
-                     "          the pile head.",
-                     "          The upper soil layer must be defined so that the vertical effective stress",
-                     "          at the pile head correctly generated with the correct vertical thickness.",
-                     "          One way to correct the input",
-                     "          data is to combine the upper soil layers into a single layer with one effective",
-                     "          unit weight that results in the correct effective stress at the pile head and ",
-                     "          to extend the soil layer to just below the top of the pile."});
+    Input_Check_Error(61, {"Problem:  The depth of the bottom of the top soil layer is less than ",
+                           "          or equal to zero. This will cause the layering correction to ",
+                           "          p-y curves to generate incorrect p-y curves below the top layer.", "",
+                           "Solution: The top soil layer must extend from the ground surface to below ",
+                           "          the pile head.",
+                           "          The upper soil layer must be defined so that the vertical effective stress",
+                           "          at the pile head correctly generated with the correct vertical thickness.",
+                           "          One way to correct the input",
+                           "          data is to combine the upper soil layers into a single layer with one effective",
+                           "          unit weight that results in the correct effective stress at the pile head and ",
+                           "          to extend the soil layer to just below the top of the pile."});
 }
 
 void Legacy_Iteration_Limit_Error() {
-    Stop_Legacy(64, {"Input value for iteration limit is outside the range of 40 to 1000.",
-                     "The number of iterations must be between 40 and 1000.", ""});
+    Input_Check_Error(64, {"Input value for iteration limit is outside the range of 40 to 1000.",
+                           "The number of iterations must be between 40 and 1000.", ""});
 }
 
 void Legacy_Tolerance_Error(int n) {
     switch (n) {
         case 65:
-            Stop_Legacy(65, {"Input value of convergence tolerance is too small (less than 1E-10 inches).",
-                             kToleranceAdviceUS, ""});
+            Input_Check_Error(65, {"Input value of convergence tolerance is too small (less than 1E-10 inches).",
+                                   kToleranceAdviceUS, ""});
         case 66:
-            Stop_Legacy(66, {"Input value of convergence tolerance is too large (more than 0.001 inches). ",
-                             kToleranceAdviceUS, ""});
+            Input_Check_Error(66, {"Input value of convergence tolerance is too large (more than 0.001 inches). ",
+                                   kToleranceAdviceUS, ""});
         case 67:
-            Stop_Legacy(67, {"Input value of convergence tolerance is too small (less than 2.5E-12 meters). ",
-                             kToleranceAdviceSI, ""});
+            Input_Check_Error(67, {"Input value of convergence tolerance is too small (less than 2.5E-12 meters). ",
+                                   kToleranceAdviceSI, ""});
         default:
-            Stop_Legacy(68, {"Input value of convergence tolerance too large (more than 2.54E-5 meters). ",
-                             kToleranceAdviceSI, ""});
+            Input_Check_Error(68, {"Input value of convergence tolerance too large (more than 2.54E-5 meters). ",
+                                   kToleranceAdviceSI, ""});
     }
 }
 
 void Legacy_Deflection_Limit_Error() {
-    Stop_Legacy(69, {"Input value of excessive deflection limit is less than 10 percent of the pile diameter.",
-                     "The recommended value for convergence tolerance is 10 times the pile diameter.", ""});
+    Input_Check_Error(69, {"Input value of excessive deflection limit is less than 10 percent of the pile diameter.",
+                           "The recommended value for convergence tolerance is 10 times the pile diameter.", ""});
 }
 
 void Legacy_Core_Diameter_Error(double diameter, int s) {
     const std::string problem =
         "Problem:  Diameter of inner core = " + Edit_F(diameter, 8, 4) + " for Section " + Int_Text(s);
-    Stop_Legacy(70, {problem, "Solution: The diameter of the inner core cannot be less than or equal to zero.",
-                     "          Either change the section type or enter a value for the inner core diameter."});
+    Input_Check_Error(70, {problem, "Solution: The diameter of the inner core cannot be less than or equal to zero.",
+                           "          Either change the section type or enter a value for the inner core diameter."});
 }
 
 void Legacy_Liquefied_Sand_Diameter_Error() {
-    Stop_Legacy(71, {"Problem:  A pile diameter of less than 0.3 meters (11.8 inches) was defined",
-                     "          for a soil layer defined using the liquefied sand criteria. The liquefied",
-                     "          sand criteria is valid only for pile diameters ranging from 0.3 to 2.44",
-                     "          meters (12 to 96 inches) in diameter.", "",
-                     "Solution: Increase the value of pile diameter over the depth range of the",
-                     "          liquefied sand layer.", ""});
+    Input_Check_Error(71, {"Problem:  A pile diameter of less than 0.3 meters (11.8 inches) was defined",
+                           "          for a soil layer defined using the liquefied sand criteria. The liquefied",
+                           "          sand criteria is valid only for pile diameters ranging from 0.3 to 2.44",
+                           "          meters (12 to 96 inches) in diameter.", "",
+                           "Solution: Increase the value of pile diameter over the depth range of the",
+                           "          liquefied sand layer.", ""});
 }
 
 }  // namespace tarvex

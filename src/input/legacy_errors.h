@@ -1,5 +1,5 @@
 // Input errors of the two earlier problem file formats. Each block goes to the
-// runtime message file and then to the output report, and ends the run.
+// output report and the runtime message file, and ends the run.
 #pragma once
 
 #include <string_view>

@@ -26,7 +26,7 @@ std::string Condition(std::string_view symbol, double value, const std::string& 
 std::string Pile_Head_Row(int i) {
     const ProblemData& pd = g.pd;
     const std::string length = Unit_Length(), force = Unit_Force();
-    const std::string shear = force, moment = length + "-" + force, slope = length + "/" + length;
+    const std::string shear = force, moment = Unit_Moment(), slope = length + "/" + length;
     const std::string stiffness = moment, deflection = length;
     const double c1 = pd.rd_LoadCond1(i), c2 = pd.rd_LoadCond2(i);
     const int type = pd.i_LoadType(i);

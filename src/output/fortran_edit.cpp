@@ -177,7 +177,7 @@ std::string Edit_F(double x, int w, int d) {
     const bool neg = std::signbit(x) && x != 0.0;
     const double a = std::fabs(x);
     if (a == 0.0) return Layout_F("0", false, d, w);
-    if (d > kMaxFastDecimals || Tie_At(a, d)) return Layout_F(Exact_Units(a, d), neg, d, w);
+    if (d > kMaxFastDecimals || Tie_At(a, d)) return Edit_F_Exact(x, w, d);
     char buf[kFixedBufferSize];
     char* end = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, d).ptr;
     if (d > 0) {  // drop the point: the value in units of the last decimal
@@ -193,11 +193,7 @@ std::string Edit_E(double x, int w, int d) {
     const bool neg = std::signbit(x) && x != 0.0;
     const double a = std::fabs(x);
     if (a == 0.0) return Layout_E(std::string(size_t(d), '0'), 0, neg, w);
-    if (d < 1 || d > kMaxFastDigits) {
-        int e = 0;
-        std::string mant = Exact_Mantissa(a, d, e);
-        return Layout_E(mant, e, neg, w);
-    }
+    if (d < 1 || d > kMaxFastDigits) return Edit_E_Exact(x, w, d);
     char buf[kMaxFastDigits + 16];
     char* end = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, d - 1).ptr;
     // d.ddde+XX: the digits without the point, then the exponent of d.ddd
@@ -214,11 +210,7 @@ std::string Edit_E(double x, int w, int d) {
     const int e = x10 + 1;
     // A tie is looked for at the rounding position of the exponent found and,
     // after a carry to 1000.., of the exponent one lower.
-    if (Tie_At(a, d - e) || Tie_At(a, d - e + 1)) {
-        int ee = 0;
-        std::string exact = Exact_Mantissa(a, d, ee);
-        return Layout_E(exact, ee, neg, w);
-    }
+    if (Tie_At(a, d - e) || Tie_At(a, d - e + 1)) return Edit_E_Exact(x, w, d);
     return Layout_E(std::string_view(mant, size_t(d)), e, neg, w);
 }
 

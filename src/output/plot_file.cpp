@@ -12,12 +12,6 @@ namespace {
 constexpr int kLabelColumn = 81;         // most records
 constexpr int kNodalLabelColumn = 92;    // "Line 10"
 
-// The numbers of a record followed by blanks up to its label column.
-std::string Tab_To(const std::string& numbers, int column) {
-    int pad = column - 1 - int(numbers.size());
-    return numbers + std::string(size_t(pad > 0 ? pad : 0), ' ');
-}
-
 }  // namespace
 
 std::string Plot_Int(int n) { return Edit_I(n, kPlotIntWidth); }

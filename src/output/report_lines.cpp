@@ -97,6 +97,11 @@ std::string Fixed(std::string_view s, int n) {
     return r;
 }
 
+std::string Tab_To(std::string_view text, int column) {
+    const int pad = column - 1 - int(text.size());
+    return std::string(text) + std::string(size_t(pad > 0 ? pad : 0), ' ');
+}
+
 std::string Real_Text(double x) {
     const std::string field = Real_Field(x, 15);
     return field.substr(field.find_first_not_of(' '));

@@ -33,6 +33,9 @@ std::string Rule(char c);  // a line of 80 c
 
 // A fixed-length text, cut or blank-padded to n characters.
 std::string Fixed(std::string_view s, int n);
+// The text followed by blanks up to `column`, where the next piece starts; a
+// text that reaches the column already is kept whole.
+std::string Tab_To(std::string_view text, int column);
 // A real number in the layout of a field of width 15, without leading blanks.
 std::string Real_Text(double x);
 // An integer without leading blanks.

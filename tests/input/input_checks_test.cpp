@@ -49,6 +49,14 @@ std::vector<ErrorCase> Error_Cases() {
     const std::string py_frame = dashes + "\n                   Specified Depths for Output of p-y Curves\n" + dashes + "\n\n";
     const std::string tip = Sub(Sub(base, "UseTipShear NO", "UseTipShear YES"), "END\n",
                                 "TIP SHEAR\n3\n1 0.0 0.0\n2 0.1 100.0\n3 0.1 150.0\nEND\n");
+    // The block of input error 28, ending with the number of cycles as the report shows it.
+    auto cycles_block = [](const std::string& cycles) {
+        return Lines_Of({"", "", "**** Input Data Error No. 28 ****", "",
+                         "Problem:  Cyclic loading type was specified and the number of cycles of loading",
+                         "are outside the valid range of 2 to 5,000.", "",
+                         "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
+                         "or specify static loading.", "Number of cycles of loading = " + cycles});
+    };
     const std::string mult = Sub(Sub(Sub(base, "UsePYModifiers NO", "UsePYModifiers YES"), "1 0.0 70.0", "1 2.0 70.0"),
                                  "END\n", "GROUPEFF\n2\n1 0.0 1.0 1.0\n2 70.0 1.0 1.0\nEND\n");
     return {
@@ -63,26 +71,14 @@ std::vector<ErrorCase> Error_Cases() {
         {28, Sub(base, "Loading STATIC     0", "Loading CYCLIC   1.9"),
          "Cyclic loading criteria were used for computation of p-y curves for all analyses.\n\n"
          "Number of cycles of loading = 1\n",
-         Lines_Of({"", "", "**** Input Data Error No. 28 ****", "",
-                   "Problem:  Cyclic loading type was specified and the number of cycles of loading",
-                   "are outside the valid range of 2 to 5,000.", "",
-                   "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
-                   "or specify static loading.", "Number of cycles of loading = 1"}),
+         cycles_block("1"),
          {"Pile-head Loading and Pile-head Fixity Conditions"}},
         {28, Sub(base, "Loading STATIC     0", "Loading CYCLIC  5001"), "Number of cycles of loading = 5001\n",
-         Lines_Of({"", "", "**** Input Data Error No. 28 ****", "",
-                   "Problem:  Cyclic loading type was specified and the number of cycles of loading",
-                   "are outside the valid range of 2 to 5,000.", "",
-                   "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
-                   "or specify static loading.", "Number of cycles of loading = 5001"}),
+         cycles_block("5001"),
          {}},
         // Two faults: the one whose data comes first in the echo is reported.
         {28, Sub(tip, "Loading STATIC     0", "Loading CYCLIC  5001"), "Number of cycles of loading = 5001\n",
-         Lines_Of({"", "", "**** Input Data Error No. 28 ****", "",
-                   "Problem:  Cyclic loading type was specified and the number of cycles of loading",
-                   "are outside the valid range of 2 to 5,000.", "",
-                   "Solution:  Either correct the number of cycles of loading to be within 2 to 5,000",
-                   "or specify static loading.", "Number of cycles of loading = 5001"}),
+         cycles_block("5001"),
          {"Shear Resistance Curve at Pile Tip"}},
         {50, tip, "   3          0.100             150.000\n",
          Lines_Of({"**** Input Data Error No. 50 ****", "",
