@@ -34,6 +34,13 @@ void Stop_With_Error(std::string_view code, int state) {
     Raise_Error(state);
 }
 
+void Stop_Runtime_Error(int n) { Stop_With_Error(Error_Code(200 + n), 200 + n); }
+
+void Stop_Runtime_Error(int n, std::initializer_list<std::string_view> body, int blank_before) {
+    Write_Error_Block(Runtime_Error_Heading(n), body, true, blank_before);
+    Stop_Runtime_Error(n);
+}
+
 void Raise_Error(int state) {
     if (g.err.i_ErrorState == 0) g.err.i_ErrorState = state;
     throw EngineStop{};

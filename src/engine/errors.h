@@ -33,6 +33,10 @@ std::string Error_Code(int state);
 
 // Writes the stop lines of an input error, sets i_ErrorState and unwinds.
 [[noreturn]] void Stop_With_Error(std::string_view code, int state);
+// Ends the run with runtime error n (code "RUNnnnnn", state 200 + n) after its
+// block was written; or writes its block to both files first.
+[[noreturn]] void Stop_Runtime_Error(int n);
+[[noreturn]] void Stop_Runtime_Error(int n, std::initializer_list<std::string_view> body, int blank_before = 2);
 // Sets i_ErrorState without stop lines (the caller wrote the block) and unwinds.
 [[noreturn]] void Raise_Error(int state);
 

@@ -59,11 +59,8 @@ double Step_Factor(int p) {
 // force that is not a finite number says so on a line of its own after it.
 [[noreturn]] void Neutral_Axis_Error(std::string_view why = {}) {
     constexpr std::string_view kNotFound = "Location of neutral axis was not found within 1,000 iterations.";
-    if (why.empty())
-        Write_Error_Block(Runtime_Error_Heading(16), {kNotFound}, true);
-    else
-        Write_Error_Block(Runtime_Error_Heading(16), {kNotFound, why}, true);
-    Stop_With_Error("RUN00016", 216);
+    if (why.empty()) Stop_Runtime_Error(16, {kNotFound});
+    Stop_Runtime_Error(16, {kNotFound, why});
 }
 
 // Flags of the first point of thrust T: a tension below the cracking load of a
@@ -138,13 +135,11 @@ bool Point_Ends_Curve(int p, double T) {
 void Check_Finite_Point(int t, int p) {
     const CurveWork& cv = g.sec.cv;
     if (std::isfinite(cv.Moment(p)) && std::isfinite(cv.EI(p)) && std::isfinite(cv.Curv(p))) return;
-    Write_Error_Block(Runtime_Error_Heading(kNonFiniteTableError),
-                      {"A moment-curvature point is not a finite number.",
-                       "Section no. " + Int_Text(g.drv.i_CurrentSection) + ", axial thrust no. " + Int_Text(t) +
-                           ", point no. " + Int_Text(p) + ".",
-                       "", "Check the dimensions and material properties of the section."},
-                      true);
-    Stop_With_Error(Error_Code(200 + kNonFiniteTableError), 200 + kNonFiniteTableError);
+    Stop_Runtime_Error(kNonFiniteTableError,
+                       {"A moment-curvature point is not a finite number.",
+                        "Section no. " + Int_Text(g.drv.i_CurrentSection) + ", axial thrust no. " + Int_Text(t) +
+                            ", point no. " + Int_Text(p) + ".",
+                        "", "Check the dimensions and material properties of the section."});
 }
 
 // The solver reads the bending stiffness of a pile from the curves: a curve
@@ -153,14 +148,12 @@ void Check_Finite_Point(int t, int p) {
 void Check_Stiffness_For_Pile(int t) {
     const CurveWork& cv = g.sec.cv;
     if (g.pd.ICOM == kMomentCapacityOnly || cv.EI(1) > 0) return;
-    Write_Error_Block(Runtime_Error_Heading(kNoStiffnessError),
-                      {"The bending stiffness of a pile section is not positive.",
-                       "Section no. " + Int_Text(g.drv.i_CurrentSection) + ", axial thrust no. " + Int_Text(t) +
-                           ": the moment at the first curvature is " + Real_Text(cv.Moment(1)) +
-                           std::string(g.units.MomentLabel.trimmed()) + ".",
-                       "", "Check the positions of the bars or strands and the prestressing force of the section."},
-                      true);
-    Stop_With_Error(Error_Code(200 + kNoStiffnessError), 200 + kNoStiffnessError);
+    Stop_Runtime_Error(kNoStiffnessError,
+                       {"The bending stiffness of a pile section is not positive.",
+                        "Section no. " + Int_Text(g.drv.i_CurrentSection) + ", axial thrust no. " + Int_Text(t) +
+                            ": the moment at the first curvature is " + Real_Text(cv.Moment(1)) +
+                            std::string(g.units.MomentLabel.trimmed()) + ".",
+                        "", "Check the positions of the bars or strands and the prestressing force of the section."});
 }
 
 void Compute_Curve(int t, double T, double delta) {

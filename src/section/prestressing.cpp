@@ -35,12 +35,9 @@ PciMoment Pci_Coefficient(int type) {
 }
 
 [[noreturn]] void Area_Error(int n, std::string_view what, double value) {
-    Write_Error_Block(Runtime_Error_Heading(n),
-                      {"An error occurred in prestressing computations",
-                       "The computed area of " + std::string(what) + " in the section is less than 0.0 = " +
-                           Edit_F(value, 15, 5)},
-                      true);
-    Stop_With_Error(Error_Code(200 + n), 200 + n);
+    Stop_Runtime_Error(n, {"An error occurred in prestressing computations",
+                           "The computed area of " + std::string(what) + " in the section is less than 0.0 = " +
+                               Edit_F(value, 15, 5)});
 }
 
 std::string Unit(const Text<8>& t, int w) { return Fixed(t.trimmed(), w); }

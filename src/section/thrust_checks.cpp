@@ -33,11 +33,9 @@ namespace {
         load = "          Axial thrust load              = " + T;
         capacity = "          Nominal axial tensile capacity = " + Edit_F(w.rd_SectionNt, 15, 3) + unit;
     }
-    Write_Error_Block(Runtime_Error_Heading(n),
-                      {problem, load, capacity, "",
-                       "SOLUTION: Change the properties of the section to increase the axial structural capacity.", ""},
-                      true);
-    Stop_With_Error(Error_Code(200 + n), 200 + n);
+    Stop_Runtime_Error(n, {problem, load, capacity, "",
+                           "SOLUTION: Change the properties of the section to increase the axial structural capacity.",
+                           ""});
 }
 
 void Keep_Thrusts_In_Range() {

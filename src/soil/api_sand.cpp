@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -47,7 +48,7 @@ double Api_Slope_Factor(double y, double theta, double t0, double D_previous) {
 
 void Api_Input_Error_1(int k) {
     const std::string layer = "curve using the API sand criteria for layer " + Int_Text(k) + ".";
-    Stop_Soil_Input_Error(1,
+    Input_Check_Error(1,
                           {"An error was detected in the input data when computing a p-y.", layer, "",
                            "Problem:  A zero was input for the friction angle for sand.", "",
                            "Solution:  Check the friction angle values and revise the ",
@@ -56,7 +57,7 @@ void Api_Input_Error_1(int k) {
 
 void Api_Input_Error_2(int k) {
     const std::string layer = "curve using the API criteria for sand for layer " + Int_Text(k) + ".";
-    Stop_Soil_Input_Error(2,
+    Input_Check_Error(2,
                           {"An error was detected in the input data when computing a p-y.", layer, "",
                            "Problem:  The angle of the ground slope can not be greater ",
                            "than the internal friction angle of the sand.", "",

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -103,7 +104,7 @@ double Silt_K(int k, double xp, double c, double gamma, double phid) {
 
 void Check_Node(int k, const SiltCurve& s) {
     if (s.c < kNoStrength && s.xp > g.pd.XLayerTop(k))
-        Stop_Soil_Input_Error(kNoCohesion,
+        Input_Check_Error(kNoCohesion,
                               {"Problem: A negative or zero value of cohesion was input for ",
                                "a soil defined as a silt.",
                                "Layer = " + Int_Text(k) + ", Depth = " + Edit_F(s.xp, 13, 8) +
@@ -114,7 +115,7 @@ void Check_Node(int k, const SiltCurve& s) {
 
 void Check_Friction(double phi) {
     if (phi < kNoStrength)
-        Stop_Soil_Input_Error(kNoFriction,
+        Input_Check_Error(kNoFriction,
                               {"Problem:  A negative or zero value was input for the friction angle for a silt.", "",
                                "Solution:  Please revise and correct the input data.  ",
                                "Both cohesion and friction angle must be non-zero for the cemented silt soil."});
@@ -122,16 +123,16 @@ void Check_Friction(double phi) {
 
 void Check_Slope(int k, double phi, double c, double theta) {
     if (std::fabs(theta) > phi)
-        Stop_Soil_Runtime_Error(kSlopeOverFriction,
+        Stop_Runtime_Error(kSlopeOverFriction,
                                 {"A runtime error occurred due to the ground slope angle being",
                                  "greater than the friction angle for silt for layer " + Int_Text(k) + ".", "",
                                  "Problem:  The angle of the ground slope can not be greater ",
                                  "than the internal friction angle of silt.", "",
                                  "Solution:  Set the value for slope angle to be less than ",
                                  "the angle of friction or convert the layer into an equivalent",
-                                 "strength clay layer."});
+                                 "strength clay layer."}, 0);
     if (Slope_Margin(phi, theta) < 1.0E-10 && c <= 0.0)
-        Stop_Soil_Input_Error(kSlopeTooSteep,
+        Input_Check_Error(kSlopeTooSteep,
                               {"An error was detected in the input data when computing a p-y.",
                                "curve using the criteria for silt for layer " + Int_Text(k) + ".", "",
                                "Problem:  The angle of the ground slope can not be greater ",

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "output/plot_file.h"
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -66,7 +67,7 @@ double Liq_Sand_P(const LiqSandCurve& s, double y) {
 // The criterion is written in kN, m and mm: generic units cannot use it (input error 46).
 void Check_Units() {
     if (g.pd.IUNITS == kUnitsUS || g.pd.IUNITS == kUnitsSI) return;
-    Stop_Soil_Input_Error(kGenericUnits,
+    Input_Check_Error(kGenericUnits,
                           {"Problem:  The p-y criteria for liquefied sand are defined in kilonewtons and meters ",
                            "          and cannot be used with generic units.", "",
                            "Solution:  Select US customary or SI units for a problem with liquefied sand layers.", ""});

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <string>
 
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -93,7 +94,7 @@ void Check_Layer_Values(int k) {
     const ProblemData& pd = g.pd;
     const double qt = pd.rd_ProfileStrength(2 * k - 1), qb = pd.rd_ProfileStrength(2 * k);
     if (!(qt > 0.0 && qb > 0.0))
-        Stop_Soil_Input_Error(
+        Input_Check_Error(
             kNoStrength,
             {"Problem:  The uniaxial compressive strength of intact rock (sigma_ci) of a massive rock ",
              "          layer is less than or equal to zero.  Layer = " + Int_Text(k) +
@@ -101,7 +102,7 @@ void Check_Layer_Values(int k) {
              "", "Solution:  Input a positive uniaxial compressive strength at the top and bottom of the layer.", ""});
     const double et = pd.rd_LayerKTop(k), eb = pd.rd_LayerKBottom(k);
     if (!(et > 0.0 && eb > 0.0))
-        Stop_Soil_Input_Error(
+        Input_Check_Error(
             kNoModulus, {"Problem:  The rock mass modulus of a massive rock layer is less than or equal to zero.",
                          "          Layer = " + Int_Text(k) + ", at top = " + Edit_E(et, 12, 4) +
                              ", at bottom = " + Edit_E(eb, 12, 4),

@@ -123,19 +123,6 @@ inline void Check_Soil_Modulus(int i, double es, std::string_view model) {
     Raise_Error(200 + kModulusNotANumber);
 }
 
-// Input error n of the soil data or a p-y model: its block, without empty lines
-// before it, in the report and the runtime message file, then the stop.
-[[noreturn]] inline void Stop_Soil_Input_Error(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Input_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(100 + n), 100 + n);
-}
-
-// Runtime error n of a p-y model, written and stopped the same way.
-[[noreturn]] inline void Stop_Soil_Runtime_Error(int n, std::initializer_list<std::string_view> body) {
-    Write_Error_Block(Runtime_Error_Heading(n), body, true, 0);
-    Stop_With_Error(Error_Code(200 + n), 200 + n);
-}
-
 // A block written to the runtime message file only.
 inline void Write_Msg_Block(std::initializer_list<std::string_view> lines) {
     if (g_Out.msg.open) End(g_Out.msg);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/store.h"
+#include "input/input_errors.h"
 #include "output/fortran_edit.h"
 #include "output/plot_file.h"
 #include "output/report_lines.h"
@@ -68,7 +69,7 @@ void Check_Clay_Slope() {
     constexpr int kSteepSlopeError = 86;
     const double beta = g.pd.rd_EffSlopeAngle;
     if (std::fabs(beta) < kQuarterPi) return;
-    Stop_Soil_Input_Error(kSteepSlopeError,
+    Input_Check_Error(kSteepSlopeError,
                           {"Problem:  The effective slope of the ground surface (ground slope minus pile batter) is " +
                                Edit_F(beta * 180 / kPi, 10, 3) + " degrees.",
                            "The p-y criteria for clay can only be used for effective slopes flatter than 45 degrees.",

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -165,7 +166,7 @@ void Sand_Warning_302() {
 
 void Sand_Input_Error_9(int k) {
     const std::string layer = "the Reese sand criteria for layer " + Int_Text(k) + ".";
-    Stop_Soil_Input_Error(9,
+    Input_Check_Error(9,
                           {"An error was found in the input data when computing a p-y curve using ", layer, "",
                            "Problem:  The angle of the ground slope can not be greater than the ",
                            "internal friction angle of the sand.", "",

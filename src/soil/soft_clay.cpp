@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/store.h"
+#include "input/input_errors.h"
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "soil/py_models.h"
@@ -127,7 +128,7 @@ void Put_Lines(Channel& ch, std::initializer_list<std::string_view> lines) {
     };
     block(g_Out.msg, false);
     block(g_Out.report, true);
-    Stop_With_Error(Error_Code(100 + m.zero_strength_error), 100 + m.zero_strength_error);
+    Stop_Input_Error(m.zero_strength_error);
 }
 
 [[noreturn]] void Stop_Modulus_Not_A_Number(const SoftClayModel& m, int i, bool limit_branch) {

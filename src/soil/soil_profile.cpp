@@ -4,6 +4,7 @@
 #include "soil/soil_profile.h"
 
 #include "engine/store.h"
+#include "input/input_errors.h"
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "soil/py_model_support.h"
@@ -83,7 +84,7 @@ double Depth_Average(const Column& v, double x, bool* below) {
 double fn_Phi(double x) {
     const int j = Point_Below(x);
     if (j == 0)
-        Stop_Soil_Input_Error(4, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
+        Input_Check_Error(4, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
                                   "Problem:  The value for a pile station depth is " + Station(x),
                                   "This depth is below the deepest extent of the input data for",
                                   "soil friction angle versus depth.", "",
@@ -106,7 +107,7 @@ double fn_J(double x) {
 double fn_RQD(double x) {
     const int j = Point_Below(x);
     if (j == 0)
-        Stop_Soil_Input_Error(31, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
+        Input_Check_Error(31, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
                                    "Problem:  The value for a pile station depth is " + Station(x),
                                    "This depth is below the deepest extent of the input data for",
                                    "RQD versus depth.", "",
@@ -114,7 +115,7 @@ double fn_RQD(double x) {
                                    "maximum depth for RQD or shorten the pile to correct this ", "problem.", ""});
     const double r = Column_At(g.pd.rd_ProfileRQD, x, j, false);
     if (!(r >= 0.0 && r <= 100.0))
-        Stop_Soil_Input_Error(
+        Input_Check_Error(
             49, {"Problem:  The interpolated value of RQD used for p-y curves in weak rock ",
                  "was found to be invalid because it was either less than zero or more than ", "100 percent.", "",
                  "Solution:  Check your input data and revise in the data for RQD.", "",
@@ -149,7 +150,7 @@ double fn_GammaAvg(double x) {
     bool below = false;
     const double s = Depth_Average(pd.rd_ProfileGamma, x, &below);
     if (below)
-        Stop_Soil_Input_Error(
+        Input_Check_Error(
             15, {"An error was detected related to an incompatibility between ",
                  "the data defining pile embedment depth and effective unit ", "weights versus depth.", "",
                  "The value for a pile station depth is " + Station(x),
@@ -167,7 +168,7 @@ double fn_cAvg(double x) {
     bool below = false;
     const double s = Depth_Average(pd.rd_ProfileStrength, x, &below);
     if (below)
-        Stop_Soil_Input_Error(3, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
+        Input_Check_Error(3, {kEmbedmentLines[0], kEmbedmentLines[1], kEmbedmentLines[2], "",
                                   "The value for a pile station depth is " + Station(x),
                                   "This depth is below the deepest extent of the input data for",
                                   "soil shear strength versus depth.", "", "Solution:",

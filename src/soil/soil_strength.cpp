@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/store.h"
+#include "input/input_errors.h"
 #include "output/fortran_edit.h"
 #include "output/report_lines.h"
 #include "soil/py_model_support.h"
@@ -44,7 +45,7 @@ const char* List_Flag(bool b) { return b ? "T" : "F"; }
     Report_Line(std::string(" At tip condition       = ") + List_Flag(at_tip) + " , T = true, F = false");
     Report_Line(" i_SoilLayer_py_Type(JBOT/2)          = " + Int_Text(pd.i_SoilLayer_py_Type(j / 2)));
     Report_Line(" i_SoilLayer_py_Type(JBOT/2+1)        = " + Int_Text(pd.i_SoilLayer_py_Type(j / 2 + 1)));
-    Stop_With_Error(Error_Code(200 + kStrengthClassError), 200 + kStrengthClassError);
+    Stop_Runtime_Error(kStrengthClassError);
 }
 
 // Internal error: a depth at an interior profile point that no pair of layers meets at.
@@ -114,7 +115,7 @@ double fn_c(double x) {
     for (int i = 2; i <= np && j == 0; ++i)
         if (x <= z(i) + kDepthTol) j = i;
     if (j == 0)
-        Stop_Soil_Input_Error(5, {"An error was detected that is related to an incompatibility",
+        Input_Check_Error(5, {"An error was detected that is related to an incompatibility",
                                   "between the input data defining pile embedment depth and soil ",
                                   "shear strength values versus depth.", "",
                                   "Problem:  The value for a pile station depth is " + Edit_E(x, 12, 4),
@@ -128,7 +129,7 @@ double fn_c(double x) {
     if (!on(g.soil.b_AtNode)) {
         const double dz = z(j) - z(j - 1);
         if (dz <= 0.0)
-            Stop_Soil_Input_Error(60, {"An error was found in the strength of soil input data when interpolating ",
+            Input_Check_Error(60, {"An error was found in the strength of soil input data when interpolating ",
                                        "to obtain values of cohesion or uniaxial compressive strength.", "",
                                        "Problem:  The depth increment between the upper and lower soil depths in a ",
                                        "layer is zero.  The depth of computation is " + Edit_E(x, 12, 4), "",

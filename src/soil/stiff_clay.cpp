@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/errors.h"
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -73,7 +74,7 @@ int Strength_Class(double c, const double (&bounds)[3]) {
 
 void Stiff_Clay_Zero_Strength(StiffClay model) {
     if (model == kWithWater) {
-        Stop_Soil_Input_Error(14,
+        Input_Check_Error(14,
                               {"An error was detected in the input data used to compute p-y curves in ",
                                "stiff clay with free water.", "",
                                "Problem:  Zero was input for the cohesion of a stiff clay. ", "",

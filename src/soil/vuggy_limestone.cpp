@@ -3,6 +3,7 @@
 // its strength b cu, and beyond it only the resistance of the overburden.
 #include <cmath>
 
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -37,7 +38,7 @@ void Check_Layer_Strength(int k) {
     const ProblemData& pd = g.pd;
     const double top = pd.rd_ProfileStrength(2 * k - 1), bottom = pd.rd_ProfileStrength(2 * k);
     if (top > 0.0 && bottom > 0.0) return;
-    Stop_Soil_Input_Error(
+    Input_Check_Error(
         kNoStrength,
         {"Problem:  The uniaxial compressive strength of a vuggy limestone layer is less than or ",
          "          equal to zero.  Layer = " + Int_Text(k) + ", strength at top = " + Edit_E(top, 12, 4) +

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "input/input_errors.h"
 #include "soil/py_model_support.h"
 #include "soil/py_models.h"
 #include "soil/py_protocol.h"
@@ -66,12 +67,12 @@ void Check_Strength(int k, int i, double qu) {
             if (qu > kHighStrengthSI) Record_Warning(-3074);
         }
         if (qu <= 0.0)
-            Stop_Soil_Input_Error(kStrengthNotPositive,
+            Input_Check_Error(kStrengthNotPositive,
                                   {"Problem:   The input value for compressive strength is less than or equal to zero.",
                                    "", "Solution:  Check the input values for layer " + Int_Text(k)});
     }
     if (i > g.nodes.ITOP && qu < kNoStrength)
-        Stop_Soil_Input_Error(kNoStrengthBelowTop,
+        Input_Check_Error(kNoStrengthBelowTop,
                               {"An error was detected when computing the p-y curve for weak rock.",
                                "Problem:   The input value for the compressive strength of a weak rock was ",
                                "           input as negative or zero (0).", "",
@@ -81,7 +82,7 @@ void Check_Strength(int k, int i, double qu) {
 
 void Check_Krm(int k, double krm) {
     if (krm <= 0.0)
-        Stop_Soil_Input_Error(kKrmNotPositive,
+        Input_Check_Error(kKrmNotPositive,
                               {"Problem:  The input value for k_rm for weak rock is less than or equal to zero.", "",
                                "Solution: Check the input values for layer " + Int_Text(k), ""});
     if (krm < kLowKrm) Record_Warning(-316);
@@ -114,22 +115,22 @@ WeakRockCurve Weak_Rock_Curve(int k, int i) {
     }
     s.yrm = s.krm * s.b;
     if (s.yrm <= 0.0)
-        Stop_Soil_Runtime_Error(
+        Stop_Runtime_Error(
             kYrmNotPositive,
             {"An error was detected when computing the p-y curve for weak rock.     ",
              "Problem:  The input value for k_rm is less than or equal to 0. ", "",
-             "Solution:  Check the input values for the week rock properties in the soil layer " + Int_Text(k), ""});
+             "Solution:  Check the input values for the week rock properties in the soil layer " + Int_Text(k), ""}, 0);
     // Without a positive initial slope the straight branch cannot meet the curve.
     if (s.Kir > 0.0) s.yA = std::pow(s.pur / (2.0 * std::pow(s.yrm, 0.25) * s.Kir), kYaExponent);
     if (!(s.Kir > 0.0) || !std::isfinite(s.yA))
-        Stop_Soil_Runtime_Error(
+        Stop_Runtime_Error(
             kNoInitialSlope,
             {"An error was detected when computing the p-y curve for weak rock.",
              "Problem:  The initial modulus of rock is not greater than zero, so the initial ",
              "          slope of the p-y curve cannot be formed.",
              "          Layer = " + Int_Text(k) + ", Depth = " + Edit_F(s.xp, 12, 3) +
                  ", Initial modulus of rock = " + Edit_E(s.Eir, 12, 4),
-             "", "Solution:  Input a positive initial modulus of rock at the top and bottom of the layer.", ""});
+             "", "Solution:  Input a positive initial modulus of rock at the top and bottom of the layer.", ""}, 0);
     return s;
 }
 

@@ -72,7 +72,7 @@ double Tip_Shear_Force(double y_tip) {
     };
     vector_block("G Vector ", s.G);
     vector_block("YG Vector", s.X);
-    Stop_With_Error(Error_Code(200 + kPivotRuntimeError), 200 + kPivotRuntimeError);
+    Stop_Runtime_Error(kPivotRuntimeError);
 }
 
 // Runtime error 44: the pile has lost its lateral stability under the axial load
@@ -83,13 +83,11 @@ double Tip_Shear_Force(double y_tip) {
     if (on(g.sol.b_TrialSolution)) throw TrialBuckled{};
     const std::string node = "          Node number = " + Int_Text(m);
     const std::string value = "          Pivot value = " + Edit_E(pivot, 12, 5);
-    Write_Error_Block(Runtime_Error_Heading(kBucklingRuntimeError),
-                      {"Problem:  The pile is unstable under the axial load: the stiffness of the pile",
-                       "          on its soil is no longer positive (buckling).", node, value, "",
-                       "Solution: Reduce the axial load on the pile, or increase the bending stiffness",
-                       "          or the embedded length of the pile."},
-                      true);
-    Stop_With_Error(Error_Code(200 + kBucklingRuntimeError), 200 + kBucklingRuntimeError);
+    Stop_Runtime_Error(kBucklingRuntimeError,
+                       {"Problem:  The pile is unstable under the axial load: the stiffness of the pile",
+                        "          on its soil is no longer positive (buckling).", node, value, "",
+                        "Solution: Reduce the axial load on the pile, or increase the bending stiffness",
+                        "          or the embedded length of the pile."});
 }
 
 // A recursion pivot that is not positive: the pile buckles. One that is not a

@@ -99,7 +99,7 @@ void Write_Iteration_Line(int it) {
     };
     write(g_Out.report, true);
     write(g_Out.msg, false);
-    Stop_With_Error(Error_Code(200 + kExcessDeflectionRuntimeError), 200 + kExcessDeflectionRuntimeError);
+    Stop_Runtime_Error(kExcessDeflectionRuntimeError);
 }
 
 void Update_Stiffness() {
